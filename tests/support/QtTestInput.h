@@ -4,6 +4,7 @@
 
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtControlView.h"
+#include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/MessageQueue.h"
@@ -118,6 +119,21 @@ protected:
         InitQtBackend();
     }
     static void TearDownTestSuite() { ShutdownQtBackend(); }
+};
+
+// A suite whose menu bars and popup menus are the toolkit's own menus as well.
+class QtMenusSuite : public QtBackendSuite {
+protected:
+    static void SetUpTestSuite()
+    {
+        QtBackendSuite::SetUpTestSuite();
+        InitQtMenus();
+    }
+    static void TearDownTestSuite()
+    {
+        ShutdownQtMenus();
+        QtBackendSuite::TearDownTestSuite();
+    }
 };
 
 // A suite whose controls are the toolkit's own widgets, in a top window made for each test, with

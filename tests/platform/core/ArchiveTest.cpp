@@ -8,8 +8,7 @@
 #include "platform/core/Object.h"
 
 #include "platform/core/StringPrinter.h"
-#include "platform/core/StreamTestFile.h"
-#include "ExceptionCause.h"
+#include "CollectionArchive.h"
 
 #include <gtest/gtest.h>
 
@@ -57,50 +56,6 @@ public:
 private:
     Bytes m_bytes;
 };
-
-Bytes FileBytes(CMemFile& file)
-{
-    Bytes bytes(file.GetLength());
-    file.SeekToBegin();
-    EXPECT_EQ(file.Read(bytes.data(), UINT(bytes.size())), bytes.size());
-    return bytes;
-}
-
-template <class Fn>
-Bytes Store(Fn&& write, int nBufSize = 4096)
-{
-    CMemFile file;
-    CArchive ar(&file, CArchive::store, nBufSize);
-    write(ar);
-    ar.Close();
-    return FileBytes(file);
-}
-
-// A loading archive over a copy of the given bytes: read in place from a memory file, or with
-// a buffer size given, through a buffer of that size from a file that is not in memory.
-class LoadArchive {
-public:
-    explicit LoadArchive(Bytes bytes, int nBufSize = 0)
-        : m_bytes(std::move(bytes)), m_memFile(m_bytes.data(), UINT(m_bytes.size())),
-          m_streamFile(m_bytes.data(), m_bytes.size()),
-          m_ar(nBufSize == 0 ? static_cast<CFile*>(&m_memFile) : &m_streamFile, CArchive::load,
-               nBufSize == 0 ? 4096 : nBufSize)
-    {
-    }
-    CArchive& ar() { return m_ar; }
-
-private:
-    Bytes m_bytes;
-    CMemFile m_memFile;
-    CStreamTestFile m_streamFile;
-    CArchive m_ar;
-};
-
-template <class Fn>
-int ArchiveCause(Fn&& fn)
-{
-    return ExceptionCause<CArchiveException>(std::forward<Fn>(fn));
-}
 
 // Every test object counts itself, so that a failed load can be shown to leave none behind.
 int g_nLiveObjects = 0;
@@ -249,26 +204,15 @@ TEST(ArchiveDocument, TheDocumentOfAKindFollowsTheArchivesDocument)
 
 TEST_F(ArchiveTest, NumbersAreLittleEndianOfTheirOwnWidth)
 {
-    const Bytes bytes = Store([](CArchive& ar) {
+    const Bytes bytes = StoredBytes([](CArchive& ar) {
         ar << int(-2) << UINT(0x01020304) << WORD(0xBEEF) << BYTE(0x7F) << short(-3) << 1.5f
            << 1.0;
         ar << POINT{1, -1} << RECT{1, 2, 3, 4};
     });
     const Bytes expected = ByteWriter()
-                               .d(0xFFFFFFFE)
-                               .d(0x01020304)
-                               .w(0xBEEF)
-                               .b({0x7F})
-                               .w(0xFFFD)
-                               .d(0x3FC00000)
-                               .d(0)
-                               .d(0x3FF00000)
-                               .d(1)
-                               .d(0xFFFFFFFF)
-                               .d(1)
-                               .d(2)
-                               .d(3)
-                               .d(4)
+                               .d(0xFFFFFFFE).d(0x01020304).w(0xBEEF).b({0x7F}).w(0xFFFD)
+                               .d(0x3FC00000).d(0).d(0x3FF00000)  // 1.5f, 1.0
+                               .d(1).d(0xFFFFFFFF).d(1).d(2).d(3).d(4)
                                .bytes();
     EXPECT_EQ(bytes, expected);
 
@@ -323,12 +267,12 @@ TEST_F(ArchiveTest, AFieldRunWritesWhatTheOperatorsWriteAtEveryBufferEdge)
                 for (int i = 0; i < nLead; ++i)
                     ar << BYTE(i);
             };
-            const Bytes expected = Store([&](CArchive& ar) {
+            const Bytes expected = StoredBytes([&](CArchive& ar) {
                 lead(ar);
                 writeOneByOne(ar);
             });
             ASSERT_EQ(expected.size(), std::size_t(nLead) + 93u + 6u);
-            EXPECT_EQ(Store([&](CArchive& ar) {
+            EXPECT_EQ(StoredBytes([&](CArchive& ar) {
                 lead(ar);
                 writeAsRuns(ar);
             }, nBufSize), expected);
@@ -389,7 +333,7 @@ TEST_F(ArchiveTest, CountsEscapeToADoubleWordFrom0xFFFF)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.count);
-        EXPECT_EQ(Store([&](CArchive& ar) { ar.WriteCount(c.count); }), c.bytes);
+        EXPECT_EQ(StoredBytes([&](CArchive& ar) { ar.WriteCount(c.count); }), c.bytes);
         LoadArchive in(c.bytes);
         EXPECT_EQ(in.ar().ReadCount(), c.count);
     }
@@ -425,7 +369,7 @@ TEST_F(ArchiveTest, StringsAreWrittenInTheWideFormWithTheShortestLength)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nLength);
         const CString text = Pattern(c.nLength);
-        const Bytes bytes = Store([&](CArchive& ar) { ar << text; });
+        const Bytes bytes = StoredBytes([&](CArchive& ar) { ar << text; });
         ASSERT_EQ(bytes.size(), c.header.size() + 2 * std::size_t(c.nLength));
         EXPECT_TRUE(std::equal(c.header.begin(), c.header.end(), bytes.begin()));
         if (c.nLength > 0) {
@@ -442,7 +386,7 @@ TEST_F(ArchiveTest, StringsAreWrittenInTheWideFormWithTheShortestLength)
 TEST_F(ArchiveTest, StringsKeepUtf16UnitsOutsideLatin)
 {
     const CString text(u"\u4E2D\U0001F600");
-    const Bytes bytes = Store([&](CArchive& ar) { ar << text; });
+    const Bytes bytes = StoredBytes([&](CArchive& ar) { ar << text; });
     EXPECT_EQ(bytes, ByteWriter().b({0xFF}).w(0xFFFE).b({3}).units(u"\u4E2D\U0001F600").bytes());
     LoadArchive in(bytes);
     CString loaded;
@@ -494,7 +438,7 @@ TEST_F(ArchiveTest, ObjectRecordsShareOneIndexCounterForClassesAndObjects)
     second.m_nValue = 6;
     CArcTestNote secondNote;
 
-    const Bytes bytes = Store([&](CArchive& ar) {
+    const Bytes bytes = StoredBytes([&](CArchive& ar) {
         ar.WriteObject(&first);      // class 1, object 2
         ar.WriteObject(&note);       // class 3, object 4
         ar.WriteObject(&second);     // class back-reference 1, object 5
@@ -504,17 +448,11 @@ TEST_F(ArchiveTest, ObjectRecordsShareOneIndexCounterForClassesAndObjects)
         ar << &secondNote;           // class back-reference 3, object 6
     });
     const Bytes expected = ByteWriter()
-                               .newClass(1, "CArcTestItem")
-                               .d(5)
-                               .newClass(2, "CArcTestNote")
+                               .newClass(1, "CArcTestItem").d(5).newClass(2, "CArcTestNote")
                                .b({0xFF}).w(0xFFFE).b({2}).units(u"hi").w(0x0102)
-                               .w(0x8001)
-                               .d(6)
-                               .w(0x0000)
-                               .w(0x0002)
-                               .w(0x0004)
-                               .w(0x8003)
-                               .b({0xFF}).w(0xFFFE).b({0}).w(0)
+                               .w(0x8001).d(6)
+                               .w(0x0000).w(0x0002).w(0x0004)
+                               .w(0x8003).b({0xFF}).w(0xFFFE).b({0}).w(0)
                                .bytes();
     EXPECT_EQ(bytes, expected);
 
@@ -546,7 +484,7 @@ TEST_F(ArchiveTest, IndexesFrom0x7FFFUseTheDoubleWordEscape)
     item.m_nValue = 9;
     CArcTestItem otherItem;
 
-    const Bytes bytes = Store([&](CArchive& ar) {
+    const Bytes bytes = StoredBytes([&](CArchive& ar) {
         for (const CArcTestEmpty& empty : empties)
             ar << &empty;
         ar << &empties.back();   // object 0x7FFF
@@ -556,11 +494,9 @@ TEST_F(ArchiveTest, IndexesFrom0x7FFFUseTheDoubleWordEscape)
         ar << &item;
     });
     const Bytes tail = ByteWriter()
-                           .w(0x7FFF).d(0x7FFF)
-                           .w(0x0002)
+                           .w(0x7FFF).d(0x7FFF).w(0x0002)
                            .newClass(1, "CArcTestItem").d(9)
-                           .w(0x7FFF).d(0x80008000).d(0)
-                           .w(0x7FFF).d(0x8001)
+                           .w(0x7FFF).d(0x80008000).d(0).w(0x7FFF).d(0x8001)
                            .bytes();
     ASSERT_GT(bytes.size(), tail.size());
     EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - std::ptrdiff_t(tail.size())));
@@ -586,10 +522,8 @@ TEST_F(ArchiveTest, IndexesFrom0x7FFFUseTheDoubleWordEscape)
 TEST_F(ArchiveTest, AVersionableClassReadsAnOlderSchema)
 {
     const Bytes bytes = ByteWriter()
-                            .newClass(1, "CArcTestNote")
-                            .b({0xFF}).w(0xFFFE).b({3}).units(u"old")
-                            .w(0x8001)
-                            .b({0xFF}).w(0xFFFE).b({0})
+                            .newClass(1, "CArcTestNote").b({0xFF}).w(0xFFFE).b({3}).units(u"old")
+                            .w(0x8001).b({0xFF}).w(0xFFFE).b({0})
                             .bytes();
     LoadArchive in(bytes);
     CArcTestNote* pFirst = nullptr;
@@ -613,7 +547,7 @@ TEST_F(ArchiveTest, ReadObjectTellsWhichObjectsItCreated)
     CArcTestItem item;
     CArcTestSpecialItem special;
     CArcTestItem otherItem;
-    const Bytes bytes = Store([&](CArchive& ar) {
+    const Bytes bytes = StoredBytes([&](CArchive& ar) {
         ar << &item << &special << &otherItem << static_cast<CObject*>(nullptr) << &special;
     });
     LoadArchive in(bytes);
@@ -709,7 +643,7 @@ TEST_F(ArchiveTest, RunsOfOneClassReadWhatReadObjectReads)
         items[i].m_nValue = i + 1;
     CArcTestSpecialItem special;
     special.m_nValue = 40;
-    const Bytes bytes = Store([&](CArchive& ar) {
+    const Bytes bytes = StoredBytes([&](CArchive& ar) {
         for (CArcTestItem* pItem : {&items[0], &items[1], &items[2], static_cast<CArcTestItem*>(&special),
                                     &items[3], &items[4], &items[2], &items[5], &items[6]})
             ar << pItem;
@@ -749,7 +683,8 @@ TEST_F(ArchiveTest, AnObjectThatFailsInARunIsGoneForLaterRecords)
     CArcTestItem items[4];
     for (int i = 0; i < 4; ++i)
         items[i].m_nValue = i + 1;
-    const Bytes bytes = Store([&](CArchive& ar) { ar << &items[0] << &items[1] << &items[2] << &items[1]; });
+    const Bytes bytes =
+        StoredBytes([&](CArchive& ar) { ar << &items[0] << &items[1] << &items[2] << &items[1]; });
     LoadArchive in(bytes);
     CObject* pFirst = in.ar().ReadObject(nullptr);
     EXPECT_EQ(ArchiveCause([&] {
@@ -775,7 +710,7 @@ TEST_F(ArchiveTest, RequestedKindIsChecked)
 {
     CArcTestItem item;
     CArcTestSpecialItem special;
-    const Bytes bytes = Store([&](CArchive& ar) { ar << &item << &special << &item; });
+    const Bytes bytes = StoredBytes([&](CArchive& ar) { ar << &item << &special << &item; });
 
     {
         LoadArchive in(bytes);
@@ -855,7 +790,7 @@ TEST_F(ArchiveTest, EveryTruncationOfNestedObjectsEndsInEndOfFileWithoutLeaks)
     auto* pInner = new CArcTestBag;
     pInner->m_objects = {new CArcTestItem, nullptr};
     bag.m_objects = {pItem, pNote, pInner, nullptr};
-    const Bytes bytes = Store([&](CArchive& ar) { ar << &bag; });
+    const Bytes bytes = StoredBytes([&](CArchive& ar) { ar << &bag; });
 
     for (std::size_t nLength = 0; nLength < bytes.size(); ++nLength) {
         SCOPED_TRACE(nLength);
@@ -897,8 +832,8 @@ TEST_F(ArchiveTest, SmallBuffersAndLargeBlocksGiveTheSameBytes)
         ar.Write(block.data(), UINT(block.size()));
         ar << WORD(0xABCD);
     };
-    const Bytes reference = Store(write, 4096);
-    EXPECT_EQ(Store(write, 16), reference);
+    const Bytes reference = StoredBytes(write, 4096);
+    EXPECT_EQ(StoredBytes(write, 16), reference);
     ASSERT_EQ(reference.size(), 400u + 1000u + 2u);
 
     LoadArchive in(reference, 16);
@@ -950,14 +885,12 @@ TEST_F(ArchiveTest, TextsReadBackWhereverTheBufferEdgeFalls)
     for (int nLength : {0, 1, 2, 5, 6, 7, 8, 13, 254, 255, 300})
         texts.push_back(CString(TCHAR(0x4E00 + nLength), nLength));
     for (int nOffset = 0; nOffset < 16; ++nOffset) {
-        const Bytes bytes = Store(
-            [&](CArchive& ar) {
-                for (int i = 0; i < nOffset; ++i)
-                    ar << BYTE(i);
-                for (const CString& text : texts)
-                    ar << text << WORD(0x1234);
-            },
-            4096);
+        const Bytes bytes = StoredBytes([&](CArchive& ar) {
+            for (int i = 0; i < nOffset; ++i)
+                ar << BYTE(i);
+            for (const CString& text : texts)
+                ar << text << WORD(0x1234);
+        });
         LoadArchive in(bytes, 16);
         for (int i = 0; i < nOffset; ++i) {
             BYTE by = 0;

@@ -243,10 +243,8 @@ TEST(ObArray, StoresObjectRecordsWithNullAndRepeatedEntries)
 
     CCollTestItem old(9);
     CObArray loaded;
-    loaded.Add(&old);
-    loaded.Add(&old);
-    loaded.Add(&old);
-    loaded.Add(&old);
+    for (int i = 0; i < 4; ++i)
+        loaded.Add(&old);
     LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
     ASSERT_EQ(loaded.GetSize(), 3);
     ASSERT_TRUE(loaded[0]->IsKindOf(RUNTIME_CLASS(CCollTestItem)));

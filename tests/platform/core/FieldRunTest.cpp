@@ -1,61 +1,26 @@
 #include "platform/core/FieldRun.h"
 
+#include "CollectionArchive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
-#include "platform/core/StreamTestFile.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace {
 
-template <class Write>
-std::vector<BYTE> Stored(Write&& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(std::size_t(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), UINT(bytes.size()));
-    return bytes;
-}
-
 // The bytes of a record as the archive stores its fields one by one.
 std::vector<BYTE> StoredFields()
 {
-    return Stored([](CArchive& ar) {
+    return StoredBytes([](CArchive& ar) {
         ar << int(-7) << int(11) << int(12) << WORD(0xBEEF) << int(1) << int(2) << int(3)
            << 2.5 << BYTE(9);
     });
 }
 
 constexpr std::size_t kRunBytes = 4 + 8 + 2 + 12 + 8;
-
-// An archive that loads the bytes in place from a memory file (buffer size 0), or through a
-// buffer of the given size from a file that is not in memory.
-class Loading {
-public:
-    Loading(const std::vector<BYTE>& bytes, int nBufSize)
-        : m_memFile(const_cast<BYTE*>(bytes.data()), UINT(bytes.size())),
-          m_streamFile(bytes.data(), bytes.size()),
-          m_ar(nBufSize == 0 ? static_cast<CFile*>(&m_memFile) : &m_streamFile, CArchive::load,
-               std::max(nBufSize, 16))
-    {
-    }
-    CArchive& ar() { return m_ar; }
-
-private:
-    CMemFile m_memFile;
-    CStreamTestFile m_streamFile;
-    CArchive m_ar;
-};
 
 // The fields of StoredFields, as a record reads them back.
 struct StoredFieldValues {
@@ -68,19 +33,6 @@ struct StoredFieldValues {
     void Read(CArchive& ar) { ReadFields(ar, nFirst, pt, AsWord(nWord), values, d); }
 };
 
-template <class Fn>
-UINT ArchiveCause(Fn&& fn)
-{
-    try {
-        fn();
-    } catch (CArchiveException* e) {
-        const UINT nCause = UINT(e->m_cause);
-        e->Delete();
-        return nCause;
-    }
-    return UINT(-1);
-}
-
 }  // namespace
 
 // A run gives back the fields in the order the archive's own operators would, from a buffer
@@ -90,7 +42,7 @@ TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
 {
     const std::vector<BYTE> bytes = StoredFields();
     for (int nBufSize : {0, 16, 17, 20, 31, 4096}) {
-        Loading loading(bytes, nBufSize);
+        LoadArchive loading(bytes, nBufSize);
         StoredFieldValues fields;
         fields.Read(loading.ar());
         EXPECT_EQ(fields.nFirst, -7);
@@ -113,9 +65,9 @@ TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
     std::vector<BYTE> bytes = StoredFields();
     bytes.resize(kRunBytes - 1);
     for (int nBufSize : {0, 16, 4096}) {
-        Loading loading(bytes, nBufSize);
+        LoadArchive loading(bytes, nBufSize);
         StoredFieldValues fields;
-        EXPECT_EQ(ArchiveCause([&] { fields.Read(loading.ar()); }), UINT(CArchiveException::endOfFile))
+        EXPECT_EQ(ArchiveCause([&] { fields.Read(loading.ar()); }), CArchiveException::endOfFile)
             << "buffer " << nBufSize;
         EXPECT_EQ(fields.nFirst, 0);
         EXPECT_EQ(fields.pt.y, 0);
@@ -127,7 +79,7 @@ TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
 TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls)
 {
     const CString strLong(_T('y'), 300);
-    const std::vector<BYTE> bytes = Stored([&](CArchive& ar) {
+    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) {
         ar << int(5) << CString() << WORD(7) << CString(_T("Motor")) << strLong;
         ar.WriteCount(2);
         ar << int(1) << int(2) << int(3) << int(4);
@@ -136,7 +88,7 @@ TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls
     });
     for (int nBufSize : {0, 16, 17, 23, 31, 4096}) {
         SCOPED_TRACE(nBufSize);
-        Loading in(bytes, nBufSize);
+        LoadArchive in(bytes, nBufSize);
         int n = 0;
         WORD w = 0;
         CString strEmpty(_T("replaced"));
@@ -182,10 +134,10 @@ TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls
 // unit may be any, a zero too.
 TEST(RecordReader, OneUnitTextsReplaceAnyText)
 {
-    const std::vector<BYTE> bytes = Stored([](CArchive& ar) {
+    const std::vector<BYTE> bytes = StoredBytes([](CArchive& ar) {
         ar << CString(_T("A")) << CString(_T("B")) << CString(_T("C")) << CString(TCHAR(0), 1);
     });
-    Loading in(bytes, 0);
+    LoadArchive in(bytes, 0);
     CRecordReader reader(in.ar());
     CString empty;
     CString one(_T("x"));
@@ -204,33 +156,33 @@ TEST(RecordReader, OneUnitTextsReplaceAnyText)
 // and takes nothing; a storing archive refuses every read.
 TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
 {
-    const std::vector<BYTE> text = Stored([](CArchive& ar) { ar << CString(_T("Motor")); });
+    const std::vector<BYTE> text = StoredBytes([](CArchive& ar) { ar << CString(_T("Motor")); });
     const std::vector<BYTE> cutText(text.begin(), text.end() - 1);
     for (int nBufSize : {0, 16}) {
-        Loading in(cutText, nBufSize);
+        LoadArchive in(cutText, nBufSize);
         CRecordReader reader(in.ar());
         CString str;
-        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
+        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::endOfFile);
     }
     const std::vector<BYTE> cutEmpty = {0xFF, 0xFE, 0xFF};
     const std::vector<BYTE> cutOneUnit = {0xFF, 0xFE, 0xFF, 0x01, 'W'};
     for (const std::vector<BYTE>* pBytes : {&cutEmpty, &cutOneUnit}) {
-        Loading in(*pBytes, 0);
+        LoadArchive in(*pBytes, 0);
         CRecordReader reader(in.ar());
         CString str;
-        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
+        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::endOfFile);
     }
 
-    const std::vector<BYTE> beyond = Stored([](CArchive& ar) {
+    const std::vector<BYTE> beyond = StoredBytes([](CArchive& ar) {
         ar.WriteCount(3);
         ar << int(1) << int(2);
     });
-    const std::vector<BYTE> escaped = Stored([](CArchive& ar) {
+    const std::vector<BYTE> escaped = StoredBytes([](CArchive& ar) {
         ar.WriteCount(0x10000);
         ar << int(1);
     });
     for (const std::vector<BYTE>* pBytes : {&beyond, &escaped}) {
-        Loading in(*pBytes, 0);
+        LoadArchive in(*pBytes, 0);
         CRecordReader reader(in.ar());
         std::size_t nCount = 99;
         EXPECT_EQ(reader.TakeCountedRun(sizeof(int), nCount), nullptr);
@@ -246,7 +198,7 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
     int n = 0;
     CString str;
     std::size_t nCount = 0;
-    EXPECT_EQ(ArchiveCause([&] { reader >> n; }), UINT(CArchiveException::writeOnly));
-    EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::writeOnly));
+    EXPECT_EQ(ArchiveCause([&] { reader >> n; }), CArchiveException::writeOnly);
+    EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::writeOnly);
     EXPECT_EQ(reader.TakeCountedRun(1, nCount), nullptr);
 }

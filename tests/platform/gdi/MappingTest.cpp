@@ -16,6 +16,13 @@ POINT ToLogical(const CDC& dc, POINT point)
     return point;
 }
 
+void SetMapping(CDC& dc, int nMapMode, SIZE window, SIZE viewport)
+{
+    dc.SetMapMode(nMapMode);
+    dc.SetWindowExt(window);
+    dc.SetViewportExt(viewport);
+}
+
 }  // namespace
 
 TEST(Mapping, TextModeShiftsByTheOrigins)
@@ -98,9 +105,7 @@ TEST(Mapping, RoundTripsInEachMode)
     };
     for (const Mode& mode : modes) {
         RecordingDC r;
-        r.dc.SetMapMode(mode.nMapMode);
-        r.dc.SetWindowExt(mode.window);
-        r.dc.SetViewportExt(mode.viewport);
+        SetMapping(r.dc, mode.nMapMode, mode.window, mode.viewport);
         r.dc.SetWindowOrg(mode.windowOrg);
         r.dc.SetViewportOrg(mode.viewportOrg);
         for (POINT point : points)
@@ -130,9 +135,7 @@ TEST(Mapping, IsotropicShrinksTheLongerUnit)
     };
     for (const Case& c : cases) {
         RecordingDC r;
-        r.dc.SetMapMode(MM_ISOTROPIC);
-        r.dc.SetWindowExt(c.window);
-        r.dc.SetViewportExt(c.viewport);
+        SetMapping(r.dc, MM_ISOTROPIC, c.window, c.viewport);
         EXPECT_EQ(r.dc.GetViewportExt(), CSize(c.adjusted))
             << r.dc.GetViewportExt().cx << "," << r.dc.GetViewportExt().cy;
         EXPECT_EQ(r.dc.GetWindowExt(), CSize(c.window));
@@ -145,9 +148,7 @@ TEST(Mapping, IsotropicAccountsForNonSquarePixels)
     caps.nLogPixelsX = 96;
     caps.nLogPixelsY = 192;
     RecordingDC r(SIZE{800, 600}, caps);
-    r.dc.SetMapMode(MM_ISOTROPIC);
-    r.dc.SetWindowExt(100, 100);
-    r.dc.SetViewportExt(100, 100);
+    SetMapping(r.dc, MM_ISOTROPIC, {100, 100}, {100, 100});
     EXPECT_EQ(r.dc.GetViewportExt(), CSize(50, 100));
 }
 
@@ -181,9 +182,7 @@ TEST(Mapping, RefusesWhatItCannotMap)
 TEST(Mapping, SizesUseMagnitudesAndRectsBothCorners)
 {
     RecordingDC r;
-    r.dc.SetMapMode(MM_ANISOTROPIC);
-    r.dc.SetWindowExt(100, 100);
-    r.dc.SetViewportExt(150, -150);
+    SetMapping(r.dc, MM_ANISOTROPIC, {100, 100}, {150, -150});
     r.dc.SetViewportOrg(0, 300);
     SIZE size{10, 10};
     r.dc.LPtoDP(&size);
@@ -230,9 +229,7 @@ TEST(Mapping, OneToOneExtentsShiftFlipAndClamp)
     };
     for (const Case& c : cases) {
         RecordingDC r;
-        r.dc.SetMapMode(MM_ANISOTROPIC);
-        r.dc.SetWindowExt(100, 100);
-        r.dc.SetViewportExt(c.viewportExt);
+        SetMapping(r.dc, MM_ANISOTROPIC, {100, 100}, c.viewportExt);
         r.dc.SetViewportOrg(c.viewportOrg);
         r.dc.SetWindowOrg(0, 0);
         EXPECT_TRUE(PointIs(ToDevice(r.dc, c.logical), c.device)) << c.viewportExt.cy << " " << c.viewportOrg.x;

@@ -132,7 +132,6 @@ TEST(TextStampsTest, LeavesThePaintersPixels)
     }
 }
 
-
 // A text over more than one colour is kept where it lies, with the pixels under it: drawn again
 // over the same pixels it is copied, over other pixels or in another colour drawn anew, by the
 // variants for two colours (stripes) or over a copy of the pixels for more. Each draw leaves
@@ -231,7 +230,6 @@ TEST(ShapeStampsTest, LeavesThePaintersPixels)
         })) << c.pszName;
     }
 }
-
 
 // The round ends and joins of wide pens cover pixels that depend on where they lie, so their
 // stamps serve where they were marked only. Drawn three times at one place in three colours,

@@ -25,7 +25,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 160, 0);
 
-
 class QPainterSurfaceTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { QtTestApp(); }
@@ -154,8 +153,6 @@ void CheckRecordOnImage(const RecordingSurface::Record& record, const COffscreen
         ADD_FAILURE() << "unexpected record " << record.ToString();
     }
 }
-
-}  // namespace
 
 TEST_F(QPainterSurfaceTest, PaintsWhatTheRecordingLogged)
 {
@@ -408,8 +405,6 @@ TEST_F(QPainterSurfaceTest, OffscreenImageEdges)
     EXPECT_EQ(tooLarge.Width(), 1);
 }
 
-namespace {
-
 // The surface sets only what changed since the primitive before: a text's colour, an
 // intersected text clip or a dot's fill must not stay on for the next primitive that shares
 // its pen and clip with the one before them.
@@ -467,10 +462,6 @@ TEST_F(QPainterSurfaceTest, AxisLinesAsFillsMatchStrokedLines)
     }
     EXPECT_TRUE(PixelsAre(filled, {{29, 5, kRed}, {30, 24, kRed}, {13, 25, kRed}, {12, 9, kRed}}));
 }
-
-}  // namespace
-
-namespace {
 
 int InkedPixels(const COffscreenImage& image)
 {

@@ -2,7 +2,6 @@
 // status bar and one document window gets real widgets, and a menu command chosen in the native
 // menu arrives as WM_COMMAND through the routing.
 #include "platform/core/Document.h"
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/DocTemplate.h"
@@ -13,7 +12,6 @@
 #include "platform/ui/ToolBar.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
-#include "support/QtTestApp.h"
 #include "support/QtTestInput.h"
 
 #include <QAction>
@@ -101,20 +99,8 @@ QAction* FindAction(QMenuBar* pMenuBar, const QString& menuText, UINT nID)
     return nullptr;
 }
 
-class QtFramesTest : public ::testing::Test {
+class QtFramesTest : public QtMenusSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-        InitQtMenus();
-    }
-    static void TearDownTestSuite()
-    {
-        ShutdownQtMenus();
-        ShutdownQtBackend();
-    }
-
     // Main frame and document menus of File > New alone.
     static void RegisterFileMenus()
     {
@@ -145,10 +131,7 @@ protected:
 
 TEST_F(QtFramesTest, MainFrameWithBarsAndADocumentGetsWidgetsAndNativeMenuCommands)
 {
-    AfxRegisterMenuResource(IDR_QT_MAIN, {
-        {MF_POPUP | MF_END, 0, _T("&File")},
-        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
-    });
+    RegisterFileMenus();
     AfxRegisterMenuResource(IDR_QT_DOC, {
         {MF_POPUP, 0, _T("&File")},
         {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
@@ -228,15 +211,15 @@ TEST_F(QtFramesTest, FilesDroppedFromOutsideOpenAsDocuments)
     ASSERT_NE(pTarget, nullptr);
     const QPointF point(10, 10);
 
-    // Until the frame accepts files, a drop is refused.
-    QDragEnterEvent refused(point.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pTarget, &refused);
-    EXPECT_FALSE(refused.isAccepted());
-
+    const auto enterAccepted = [&] {
+        QDragEnterEvent enter(point.toPoint(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(pTarget, &enter);
+        return enter.isAccepted();
+    };
+    EXPECT_FALSE(enterAccepted()) << "refused until the frame accepts files";
     pFrame->DragAcceptFiles();
-    QDragEnterEvent enter(point.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pTarget, &enter);
-    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_TRUE(enterAccepted());
     QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pTarget, &drop);
     EXPECT_TRUE(drop.isAccepted());

@@ -3,7 +3,6 @@
 // accelerator table and followed by idle-time updates, and areas Qt repaints showing the window's
 // background rather than stale pixels; on a desktop, restored, maximised, moved and sized by the
 // window manager.
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/FrameWnd.h"
@@ -13,7 +12,6 @@
 #include "platform/ui/ToolBar.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WndMessageMap.h"
-#include "support/QtTestApp.h"
 #include "support/QtTestInput.h"
 #include "WindowManagerRequests.h"
 
@@ -29,7 +27,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
 #include <vector>
 
 namespace {
@@ -74,13 +71,11 @@ BEGIN_MESSAGE_MAP(CMarkView, CWnd)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-class QtMainWindowTest : public ::testing::Test {
+class QtMainWindowTest : public QtMenusSuite {
 protected:
     static void SetUpTestSuite()
     {
-        QtTestApp();
-        InitQtBackend();
-        InitQtMenus();
+        QtMenusSuite::SetUpTestSuite();
         AfxRegisterMenuResource(IDR_QT_MAINWND, {
             {MF_POPUP, 0, _T("&File")},
             {MF_END, ID_QT_SHORTCUT, _T("&New\tCtrl+N")},
@@ -88,11 +83,6 @@ protected:
             {MF_END, ID_APP_ABOUT, _T("&About")},
         });
         AfxRegisterToolBarResource(IDR_QT_MAINWND, {16, 15, {ID_QT_SHORTCUT, 0, ID_APP_ABOUT}, nullptr});
-    }
-    static void TearDownTestSuite()
-    {
-        ShutdownQtMenus();
-        ShutdownQtBackend();
     }
 
     void SetUp() override
@@ -117,6 +107,13 @@ protected:
     }
 
     QWidget* FrameWidget() const { return QtWidgetOf(*m_pFrame); }
+    // The layer's window rectangle of the frame.
+    QRect FrameRect() const
+    {
+        CRect rect;
+        m_pFrame->GetWindowRect(rect);
+        return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+    }
 
     // Events are taken as they come, until the condition holds, and for a while after it.
     static void Settle(const std::function<bool()>& bDone)
@@ -133,9 +130,10 @@ protected:
                 nHeldSince = timer.elapsed();
         }
     }
-    // Maximised by the window manager, which then frames the window.
-    void SettleMaximised() const
+    // Shown maximised by the window manager, which then frames the window.
+    void ShowMaximised() const
     {
+        m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
         QWidget* pWidget = FrameWidget();
         Settle([pWidget] { return pWidget->isMaximized() && pWidget->frameGeometry() != pWidget->geometry(); });
     }
@@ -147,8 +145,6 @@ protected:
     CAcceleratorTable m_accelerators{{FVIRTKEY | FCONTROL, 'N', WORD(ID_QT_SHORTCUT)}};
 };
 
-QRect ToQRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
-
 }  // namespace
 
 TEST_F(QtMainWindowTest, AMaximisedTopLevelWindowFillsTheScreensWorkArea)
@@ -158,9 +154,7 @@ TEST_F(QtMainWindowTest, AMaximisedTopLevelWindowFillsTheScreensWorkArea)
     EXPECT_TRUE(m_pFrame->IsZoomed());
     // The layer sizes the window itself, as no window manager may be there to do it. (The
     // offscreen platform then shifts the widget by the frame it pretends to draw.)
-    CRect rectWindow;
-    m_pFrame->GetWindowRect(rectWindow);
-    EXPECT_EQ(ToQRect(rectWindow), available);
+    EXPECT_EQ(FrameRect(), available);
     EXPECT_EQ(FrameWidget()->size(), available.size());
     // The bars follow the new size at once.
     CRect rectView;
@@ -176,9 +170,8 @@ TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkAr
     if (!QtTestOnDesktop())
         GTEST_SKIP() << "Qt's offscreen platform reports no maximised state back";
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    ShowMaximised();
     QWidget* pWidget = FrameWidget();
-    SettleMaximised();
     pWidget->showNormal();
     // The window manager and the layer may trade a few sizes before the window settles.
     Settle([this, pWidget, available] {
@@ -191,9 +184,7 @@ TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkAr
     EXPECT_TRUE(available.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
     EXPECT_LT(pWidget->width(), available.width());
     EXPECT_LT(pWidget->height(), available.height());
-    CRect rectWindow;
-    m_pFrame->GetWindowRect(rectWindow);
-    EXPECT_EQ(ToQRect(rectWindow).size(), pWidget->size()) << "the layer follows";
+    EXPECT_EQ(FrameRect().size(), pWidget->size()) << "the layer follows";
 }
 
 // The window manager maximises, restores, moves and sizes the window in an order of its own: one
@@ -205,9 +196,8 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
     if (!QtTestOnDesktop())
         GTEST_SKIP() << "a window manager's own order of events is the matter";
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    ShowMaximised();
     QWidget* pWidget = FrameWidget();
-    SettleMaximised();
     const auto moved = [pWidget](int dx, int dy, int dWidth, int dHeight) {
         const QRect frame = pWidget->frameGeometry();
         return QRect(frame.topLeft() + QPoint(dx, dy), frame.size() + QSize(dWidth, dHeight));
@@ -261,9 +251,8 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
         }
         if (!step.bMaximised)
             sizeNormal = pWidget->size();
-        CRect rectWindow;
-        m_pFrame->GetWindowRect(rectWindow);
-        EXPECT_EQ(ToQRect(rectWindow), pWidget->geometry()) << "the layer's window is the one on the screen";
+        EXPECT_EQ(FrameRect(), pWidget->geometry())
+            << "the layer's window is the one on the screen";
         // The view reaches to the window's edges, and lies on the screen where the layer says.
         auto* pView = static_cast<QtPeerWidget*>(QtWidgetOf(m_view));
         EXPECT_EQ(pView->width(), pWidget->width());

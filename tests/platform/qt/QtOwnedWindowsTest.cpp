@@ -2,12 +2,11 @@
 // a transient of its owner's top-level window (a dialog, a sheet, a caption-less popup) and, on a
 // desktop, has no entry of its own in the task list, a popup without a caption has no native
 // frame, and raising an owner raises what it owns over it.
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/Wnd.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 #include "WindowManagerRequests.h"
 
 #include <QApplication>
@@ -22,15 +21,8 @@
 
 namespace {
 
-class QtOwnedWindowsTest : public ::testing::Test {
+class QtOwnedWindowsTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
-
     void SetUp() override
     {
         CMessageQueue::Get().Reset();

@@ -2,7 +2,6 @@
 // such item through the drawing layer, told whether it is selected or grayed, and the menu still
 // takes the keys and the mouse and returns the chosen item. The owner's colours are the menu's.
 #include "platform/gdi/DC.h"
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/ui/DrawItem.h"
 #include "platform/ui/Menu.h"
@@ -11,14 +10,12 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/Wnd.h"
 #include "platform/ui/WndMessageMap.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -76,20 +73,8 @@ END_MESSAGE_MAP()
 
 QColor QColorOf(COLORREF cr) { return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr)); }
 
-class QtOwnerDrawnMenuTest : public ::testing::Test {
+class QtOwnerDrawnMenuTest : public QtMenusSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-        InitQtMenus();
-    }
-    static void TearDownTestSuite()
-    {
-        ShutdownQtMenus();
-        ShutdownQtBackend();
-    }
-
     void SetUp() override
     {
         CMessageQueue::Get().Reset();
@@ -139,14 +124,7 @@ protected:
         const QRect rect = ItemRect(menu, nID);
         return menu.grab().toImage().pixelColor(rect.right() - rect.width() / 4, rect.center().y());
     }
-
-    static void Key(QMenu& menu, int nKey)
-    {
-        QKeyEvent press(QEvent::KeyPress, nKey, Qt::NoModifier);
-        QApplication::sendEvent(&menu, &press);
-        QKeyEvent release(QEvent::KeyRelease, nKey, Qt::NoModifier);
-        QApplication::sendEvent(&menu, &release);
-    }
+    static void Key(QMenu& menu, Qt::Key key) { QtType(&menu, key, QString()); }
 
     COwnerWnd m_owner;
     CMenu m_menu;
@@ -185,13 +163,7 @@ TEST_F(QtOwnerDrawnMenuTest, AClickOnAnItemTheOwnerDrawsChoosesIt)
         const QPoint point = ItemRect(menu, ID_DRAWN).center();
         // Delivered where Qt delivers a click at that point.
         QWidget* pTarget = menu.childAt(point) ? menu.childAt(point) : &menu;
-        const QPointF local = pTarget->mapFrom(&menu, point);
-        const QPointF global = menu.mapToGlobal(point);
-        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(pTarget, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(pTarget, &release);
+        QtClick(pTarget, pTarget->mapFrom(&menu, point));
     });
     EXPECT_EQ(nChosen, ID_DRAWN);
 }

@@ -1,6 +1,5 @@
 // Tip windows on Qt's offscreen platform: a popup the layer marks as a tip becomes a frameless
 // tool-tip widget that shows, moves and hides as the layer says, without taking the activation.
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/qt/QtTipWindows.h"
 #include "platform/ui/MessageQueue.h"
@@ -8,7 +7,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/Wnd.h"
 #include "platform/ui/WndMessageMap.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -31,18 +30,17 @@ BEGIN_MESSAGE_MAP(CCountingTip, CWnd)
     ON_WM_CANCELMODE()
 END_MESSAGE_MAP()
 
-class QtTipWindowsTest : public ::testing::Test {
+class QtTipWindowsTest : public QtBackendSuite {
 protected:
     static void SetUpTestSuite()
     {
-        QtTestApp();
-        InitQtBackend();
+        QtBackendSuite::SetUpTestSuite();
         InitQtTipWindows();
     }
     static void TearDownTestSuite()
     {
         ShutdownQtTipWindows();
-        ShutdownQtBackend();
+        QtBackendSuite::TearDownTestSuite();
     }
 
     void SetUp() override

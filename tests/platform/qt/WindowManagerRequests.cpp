@@ -36,19 +36,16 @@ void SendToWindowManager(const QWidget& window, const char* pszType, std::initia
 // The request's source: a pager, which acts for the user.
 constexpr uint32_t kFromUser = 2;
 
-}  // namespace
-
-void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise)
+// Sets (bOn) or clears the window's _NET_WM_STATE states, one or two of them.
+void AskForStates(const QWidget& window, bool bOn, const char* pszFirst,
+                  const char* pszSecond = nullptr)
 {
-    xcb_connection_t* pConnection = XcbConnection();
-    if (!pConnection)
-        return;
-    SendToWindowManager(window, "_NET_WM_STATE",
-                        {bMaximise ? 1u : 0u, InternAtom(pConnection, "_NET_WM_STATE_MAXIMIZED_VERT"),
-                         InternAtom(pConnection, "_NET_WM_STATE_MAXIMIZED_HORZ"), kFromUser});
+    if (xcb_connection_t* pConnection = XcbConnection()) {
+        SendToWindowManager(window, "_NET_WM_STATE",
+                            {bOn ? 1u : 0u, InternAtom(pConnection, pszFirst),
+                             pszSecond ? InternAtom(pConnection, pszSecond) : 0u, kFromUser});
+    }
 }
-
-namespace {
 
 // Whether the window's list of atoms (_NET_WM_STATE, _NET_WM_ALLOWED_ACTIONS) holds the atom.
 bool ListHolds(const QWidget& window, const char* pszList, const char* pszAtom)
@@ -59,6 +56,11 @@ bool ListHolds(const QWidget& window, const char* pszList, const char* pszAtom)
 }
 
 }  // namespace
+
+void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise)
+{
+    AskForStates(window, bMaximise, "_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ");
+}
 
 bool WindowManagerOffers(const QWidget& window, const char* pszAction)
 {
@@ -72,11 +74,7 @@ bool WindowCarriesState(const QWidget& window, const char* pszState)
 
 void AskWindowManagerToShade(const QWidget& window, bool bShade)
 {
-    xcb_connection_t* pConnection = XcbConnection();
-    if (!pConnection)
-        return;
-    SendToWindowManager(window, "_NET_WM_STATE",
-                        {bShade ? 1u : 0u, InternAtom(pConnection, "_NET_WM_STATE_SHADED"), 0, kFromUser});
+    AskForStates(window, bShade, "_NET_WM_STATE_SHADED");
 }
 
 void AskWindowManagerToPlace(const QWidget& window, const QRect& frame)

@@ -32,6 +32,13 @@ EventLog g_log;
         pCmdUI->SetText(u"" level);                                                              \
     }
 
+// The message-map entries of LEVEL_HANDLERS, for the shared command and the level's own.
+#define LEVEL_ENTRIES(idOwn)                                                                     \
+    ON_COMMAND(ID_SHARED, OnShared)                                                              \
+    ON_COMMAND(idOwn, OnOwn)                                                                     \
+    ON_UPDATE_COMMAND_UI(ID_SHARED, OnUpdateShared)                                              \
+    ON_UPDATE_COMMAND_UI(idOwn, OnUpdateOwn)
+
 class CTestApp : public CCmdTarget {
     LEVEL_HANDLERS("app")
     void OnRange(UINT nID) { g_log.push_back("range:" + std::to_string(nID)); }
@@ -42,10 +49,7 @@ class CTestApp : public CCmdTarget {
 };
 
 BEGIN_MESSAGE_MAP(CTestApp, CCmdTarget)
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND(ID_AT_APP, OnOwn)
-    ON_UPDATE_COMMAND_UI(ID_SHARED, OnUpdateShared)
-    ON_UPDATE_COMMAND_UI(ID_AT_APP, OnUpdateOwn)
+    LEVEL_ENTRIES(ID_AT_APP)
     ON_COMMAND_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnRange)
     ON_UPDATE_COMMAND_UI_RANGE(ID_RANGE_FIRST, ID_RANGE_LAST, OnUpdateRange)
     ON_COMMAND(ID_DISABLED, OnDisabled)
@@ -59,10 +63,7 @@ class CTestDoc : public CCmdTarget {
 };
 
 BEGIN_MESSAGE_MAP(CTestDoc, CCmdTarget)
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND(ID_AT_DOC, OnOwn)
-    ON_UPDATE_COMMAND_UI(ID_SHARED, OnUpdateShared)
-    ON_UPDATE_COMMAND_UI(ID_AT_DOC, OnUpdateOwn)
+    LEVEL_ENTRIES(ID_AT_DOC)
     ON_UPDATE_COMMAND_UI(ID_PASS, OnUpdatePass)
 END_MESSAGE_MAP()
 
@@ -85,10 +86,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CTestView, CWnd)
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND(ID_AT_VIEW, OnOwn)
-    ON_UPDATE_COMMAND_UI(ID_SHARED, OnUpdateShared)
-    ON_UPDATE_COMMAND_UI(ID_AT_VIEW, OnUpdateOwn)
+    LEVEL_ENTRIES(ID_AT_VIEW)
     ON_UPDATE_COMMAND_UI(ID_PASS, OnUpdatePass)
 END_MESSAGE_MAP()
 
@@ -111,10 +109,7 @@ class CTestChildFrame : public CTestFrame {
 };
 
 BEGIN_MESSAGE_MAP(CTestChildFrame, CTestFrame)
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND(ID_AT_CHILD, OnOwn)
-    ON_UPDATE_COMMAND_UI(ID_SHARED, OnUpdateShared)
-    ON_UPDATE_COMMAND_UI(ID_AT_CHILD, OnUpdateOwn)
+    LEVEL_ENTRIES(ID_AT_CHILD)
 END_MESSAGE_MAP()
 
 class CTestMainFrame : public CTestFrame {
@@ -123,10 +118,7 @@ class CTestMainFrame : public CTestFrame {
 };
 
 BEGIN_MESSAGE_MAP(CTestMainFrame, CTestFrame)
-    ON_COMMAND(ID_SHARED, OnShared)
-    ON_COMMAND(ID_AT_MAIN, OnOwn)
-    ON_UPDATE_COMMAND_UI(ID_SHARED, OnUpdateShared)
-    ON_UPDATE_COMMAND_UI(ID_AT_MAIN, OnUpdateOwn)
+    LEVEL_ENTRIES(ID_AT_MAIN)
 END_MESSAGE_MAP()
 
 class CommandRoutingTest : public WindowTest {

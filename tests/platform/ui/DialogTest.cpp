@@ -201,7 +201,7 @@ struct FailureCase {
     const char* name;
     int nControl;
     const char16_t* text;
-    std::function<void(CDataExchange*, CTestDlg&)> exchange;
+    std::function<void(CDataExchange*, int nControl)> exchange;
     const char16_t* prompt;
 };
 
@@ -212,46 +212,39 @@ TEST_F(DialogTest, EveryFailingExchangeShowsItsPromptAndKeepsTheFocus)
     BYTE nByte = 0;
     double dValue = 0;
     CString strText;
+    const auto text = [](auto& value) {
+        return [&value](CDataExchange* pDX, int nControl) { DDX_Text(pDX, nControl, value); };
+    };
     const FailureCase cases[] = {
-        {"int not a number", IDC_VALUE, u"12a",
-         [&](CDataExchange* pDX, CTestDlg&) { DDX_Text(pDX, IDC_VALUE, nInt); },
-         u"Please enter an integer."},
-        {"int overflow", IDC_VALUE, u"2147483648",
-         [&](CDataExchange* pDX, CTestDlg&) { DDX_Text(pDX, IDC_VALUE, nInt); },
-         u"Please enter an integer."},
-        {"uint negative", IDC_VALUE, u"-1",
-         [&](CDataExchange* pDX, CTestDlg&) { DDX_Text(pDX, IDC_VALUE, nUInt); },
-         u"Please enter a positive integer."},
-        {"byte too big", IDC_VALUE, u"256",
-         [&](CDataExchange* pDX, CTestDlg&) { DDX_Text(pDX, IDC_VALUE, nByte); },
+        {"int not a number", IDC_VALUE, u"12a", text(nInt), u"Please enter an integer."},
+        {"int overflow", IDC_VALUE, u"2147483648", text(nInt), u"Please enter an integer."},
+        {"uint negative", IDC_VALUE, u"-1", text(nUInt), u"Please enter a positive integer."},
+        {"byte too big", IDC_VALUE, u"256", text(nByte),
          u"Please enter an integer between 0 and 255."},
-        {"double not a number", IDC_VALUE, u"1.5x",
-         [&](CDataExchange* pDX, CTestDlg&) { DDX_Text(pDX, IDC_VALUE, dValue); },
-         u"Please enter a number."},
-        {"double out of range of the type", IDC_VALUE, u"1e999",
-         [&](CDataExchange* pDX, CTestDlg&) { DDX_Text(pDX, IDC_VALUE, dValue); },
+        {"double not a number", IDC_VALUE, u"1.5x", text(dValue), u"Please enter a number."},
+        {"double out of range of the type", IDC_VALUE, u"1e999", text(dValue),
          u"Please enter a number."},
         {"int range", IDC_NAME, u"3600001",
-         [&](CDataExchange* pDX, CTestDlg&) {
-             DDX_Text(pDX, IDC_NAME, nInt);
+         [&](CDataExchange* pDX, int nControl) {
+             DDX_Text(pDX, nControl, nInt);
              DDV_MinMaxInt(pDX, nInt, 1000, 3600000);
          },
          u"Please enter an integer between 1000 and 3600000."},
         {"uint range", IDC_VALUE, u"70000",
-         [&](CDataExchange* pDX, CTestDlg&) {
-             DDX_Text(pDX, IDC_VALUE, nUInt);
+         [&](CDataExchange* pDX, int nControl) {
+             DDX_Text(pDX, nControl, nUInt);
              DDV_MinMaxUInt(pDX, nUInt, 200, 65535);
          },
          u"Please enter an integer between 200 and 65535."},
         {"double range", IDC_VALUE, u"-0.5",
-         [&](CDataExchange* pDX, CTestDlg&) {
-             DDX_Text(pDX, IDC_VALUE, dValue);
+         [&](CDataExchange* pDX, int nControl) {
+             DDX_Text(pDX, nControl, dValue);
              DDV_MinMaxDouble(pDX, dValue, 0.0, 9.5);
          },
          u"Please enter a number between 0 and 9.5."},
         {"max chars", IDC_NAME, u"ABCDEFGHI",
-         [&](CDataExchange* pDX, CTestDlg&) {
-             DDX_Text(pDX, IDC_NAME, strText);
+         [&](CDataExchange* pDX, int nControl) {
+             DDX_Text(pDX, nControl, strText);
              DDV_MaxChars(pDX, strText, 8);
          },
          u"Enter no more than 8 characters."},
@@ -264,7 +257,7 @@ TEST_F(DialogTest, EveryFailingExchangeShowsItsPromptAndKeepsTheFocus)
         dlg.GetDlgItem(c.nControl)->SetWindowText(c.text);
         dlg.GetDlgItem(IDCANCEL)->SetFocus();
         dlg.m_exchange = [&](CDataExchange* pDX) {
-            c.exchange(pDX, dlg);
+            c.exchange(pDX, c.nControl);
             // Nothing after a failure runs.
             ADD_FAILURE() << "exchange went on after the failure";
         };
