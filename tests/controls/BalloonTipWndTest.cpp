@@ -17,6 +17,9 @@
 
 namespace {
 
+// Where the tips point, on the screen.
+const CPoint kPoint(300, 200);
+
 class BalloonTipTest : public WindowTest {
 protected:
     void SetUp() override
@@ -64,8 +67,7 @@ TEST_F(BalloonTipTest, TheTipIsHiddenAndOwnedByItsWindow)
 
 TEST_F(BalloonTipTest, ATextShowsWithItsStemOnThePointAfterTheDelay)
 {
-    const CPoint pt(300, 200);
-    m_tip.Show(_T("In1"), &pt);
+    m_tip.Show(_T("In1"), &kPoint);
     EXPECT_TRUE(m_tip.IsShowPending());
     EXPECT_FALSE(m_tip.IsWindowVisible());
     Wait(CBalloonTipWnd::SHOW_DELAY - 1);
@@ -73,7 +75,7 @@ TEST_F(BalloonTipTest, ATextShowsWithItsStemOnThePointAfterTheDelay)
     Wait(1);
     EXPECT_TRUE(m_tip.IsWindowVisible());
     EXPECT_FALSE(m_tip.IsShowPending());
-    EXPECT_EQ(StemTip(), pt);
+    EXPECT_EQ(StemTip(), kPoint);
     CRect rect;
     m_tip.GetWindowRect(rect);
     EXPECT_EQ(rect.Size(), m_tip.GetBoxSize() + CSize(0, CBalloonTipWnd::STEM_LENGTH));
@@ -82,10 +84,9 @@ TEST_F(BalloonTipTest, ATextShowsWithItsStemOnThePointAfterTheDelay)
 
 TEST_F(BalloonTipTest, EachRequestWhileHiddenRestartsTheDelay)
 {
-    const CPoint pt(300, 200);
-    m_tip.Show(_T("In1"), &pt);
+    m_tip.Show(_T("In1"), &kPoint);
     Wait(CBalloonTipWnd::SHOW_DELAY - 100);
-    m_tip.Show(_T("In2"), &pt);
+    m_tip.Show(_T("In2"), &kPoint);
     Wait(150);
     EXPECT_FALSE(m_tip.IsWindowVisible());
     Wait(CBalloonTipWnd::SHOW_DELAY);
@@ -95,8 +96,7 @@ TEST_F(BalloonTipTest, EachRequestWhileHiddenRestartsTheDelay)
 
 TEST_F(BalloonTipTest, AShowWhileShownWaitsForTheDelayAndAnEmptyTextHidesIt)
 {
-    const CPoint pt(300, 200);
-    m_tip.Show(_T("In1"), &pt);
+    m_tip.Show(_T("In1"), &kPoint);
     Wait(CBalloonTipWnd::SHOW_DELAY);
     CRect before;
     m_tip.GetWindowRect(before);
@@ -120,8 +120,8 @@ TEST_F(BalloonTipTest, AShowWhileShownWaitsForTheDelayAndAnEmptyTextHidesIt)
     EXPECT_FALSE(m_tip.IsWindowVisible());
     EXPECT_TRUE(m_tip.GetText().IsEmpty());
     // An empty text also stops a show that was waiting.
-    m_tip.Show(_T("In1"), &pt);
-    m_tip.Show(CString(), &pt);
+    m_tip.Show(_T("In1"), &kPoint);
+    m_tip.Show(CString(), &kPoint);
     EXPECT_FALSE(m_tip.IsShowPending());
     Wait(2 * CBalloonTipWnd::SHOW_DELAY);
     EXPECT_FALSE(m_tip.IsWindowVisible());
@@ -131,22 +131,21 @@ TEST_F(BalloonTipTest, AShowWhileShownWaitsForTheDelayAndAnEmptyTextHidesIt)
 // tip looks every half second whether the cursor still rests on its anchor.
 TEST_F(BalloonTipTest, AShownTipGoesOnceTheCursorLeavesItsAnchor)
 {
-    const CPoint pt(300, 200);
-    ::SetCursorPos(pt.x, pt.y);
-    m_tip.Show(_T("Input"), &pt);
+    ::SetCursorPos(kPoint.x, kPoint.y);
+    m_tip.Show(_T("Input"), &kPoint);
     Wait(499);
     EXPECT_FALSE(m_tip.IsWindowVisible());
     Wait(1);
     ASSERT_TRUE(m_tip.IsWindowVisible());
     Wait(1500);
     EXPECT_TRUE(m_tip.IsWindowVisible());
-    ::SetCursorPos(pt.x, pt.y + 40);
+    ::SetCursorPos(kPoint.x, kPoint.y + 40);
     Wait(499);
     EXPECT_TRUE(m_tip.IsWindowVisible());
     Wait(1);
     EXPECT_FALSE(m_tip.IsWindowVisible());
     // Once hidden it stays hidden when the cursor comes back.
-    ::SetCursorPos(pt.x, pt.y);
+    ::SetCursorPos(kPoint.x, kPoint.y);
     Wait(1000);
     EXPECT_FALSE(m_tip.IsWindowVisible());
 }
@@ -196,14 +195,13 @@ TEST_F(BalloonTipTest, TheRelayShowsARegisteredWindowsTipAndAPressHidesIt)
 // for its delay, which would otherwise appear over that window.
 TEST_F(BalloonTipTest, CancelModeHidesTheTipAndDropsAPendingShow)
 {
-    const CPoint pt(300, 200);
-    m_tip.Show(_T("In1"), &pt);
+    m_tip.Show(_T("In1"), &kPoint);
     Wait(CBalloonTipWnd::SHOW_DELAY);
     ASSERT_TRUE(m_tip.IsWindowVisible());
     m_tip.SendMessage(WM_CANCELMODE);
     EXPECT_FALSE(m_tip.IsWindowVisible());
 
-    m_tip.Show(_T("Output"), &pt);
+    m_tip.Show(_T("Output"), &kPoint);
     ASSERT_TRUE(m_tip.IsShowPending());
     m_tip.SendMessage(WM_CANCELMODE);
     EXPECT_FALSE(m_tip.IsShowPending());
@@ -358,8 +356,7 @@ TEST_F(BalloonTipTest, CreatingATipTellsTheTipBackendAndShowingItsShape)
     CBalloonTipWnd tip;
     ASSERT_TRUE(tip.Create(&m_owner));
     EXPECT_EQ(backend.m_pLast, &tip);
-    const CPoint pt(300, 200);
-    tip.Show(_T("In1"), &pt);
+    tip.Show(_T("In1"), &kPoint);
     Wait(CBalloonTipWnd::SHOW_DELAY);
     AfxSetTipWindowBackend(nullptr);
     ASSERT_EQ(backend.m_pShaped, &tip);
@@ -369,7 +366,7 @@ TEST_F(BalloonTipTest, CreatingATipTellsTheTipBackendAndShowingItsShape)
     ASSERT_NE(lowest, backend.m_outline.end());
     CPoint ptScreen = *lowest;
     tip.ClientToScreen(&ptScreen);
-    EXPECT_EQ(ptScreen, pt);
+    EXPECT_EQ(ptScreen, kPoint);
     const CSize sizeBox = tip.GetBoxSize();
     for (const CPoint& ptEdge : backend.m_outline) {
         EXPECT_GE(ptEdge.x, 0);

@@ -91,6 +91,24 @@ public:
     UINT GetWheelScrollLines() const override { return 5; }
 };
 
+// The first nRows rows take one height and the first nCols columns one width.
+void SizeCells(CGridCtrl& grid, int nRows, int nCols, int nHeight, int nWidth)
+{
+    for (int r = 0; r < nRows; ++r)
+        grid.SetRowHeight(r, nHeight);
+    for (int c = 0; c < nCols; ++c)
+        grid.SetColumnWidth(c, nWidth);
+}
+
+// What the grid draws on a surface of its window's size.
+std::vector<RecordingSurface::Record> Drawn(CGridCtrl& grid)
+{
+    RecordingSurface surface(SIZE{300, 200});
+    CDC dc(surface);
+    grid.DrawGrid(&dc);
+    return surface.Records();
+}
+
 class GridCtrlTest : public WindowTest {
 protected:
     void SetUp() override
@@ -129,10 +147,7 @@ TEST_F(GridCtrlTest, HeaderDividersSizeColumnsAndRowsWithTheirCursors)
 {
     CGridCtrl table(4, 4, 1, 1);
     ASSERT_TRUE(table.Create(CRect(0, 0, 300, 200), &m_host, 1002));
-    for (int i = 0; i < 4; ++i) {
-        table.SetRowHeight(i, 20);
-        table.SetColumnWidth(i, 40);
-    }
+    SizeCells(table, 4, 4, 20, 40);
     // The divider between columns 1 and 2 lies at x = 79 in the header row.
     table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(79, 5)));
     EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_COL_DIVIDE);
@@ -159,10 +174,7 @@ TEST_F(GridCtrlTest, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
 {
     CGridCtrl tall(30, 4, 1, 1);
     ASSERT_TRUE(tall.Create(CRect(0, 0, 200, 100), &m_host, 1001));
-    for (int r = 0; r < 30; ++r)
-        tall.SetRowHeight(r, 20);
-    for (int c = 0; c < 4; ++c)
-        tall.SetColumnWidth(c, 40);
+    SizeCells(tall, 30, 4, 20, 40);
     tall.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(50, 30)));
     const int nLastVisible = tall.GetVisibleNonFixedCellRange().nMaxRow;
     tall.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(50, 150)));
@@ -337,10 +349,7 @@ TEST_F(GridCtrlTest, RangeRectsFixedRangeAndInvalidationFollowTheScrolledView)
 {
     CGridCtrl grid(20, 6, 1, 1);
     ASSERT_TRUE(grid.Create(CRect(0, 0, 200, 100), &m_host, 1004));
-    for (int r = 0; r < 20; ++r)
-        grid.SetRowHeight(r, 20);
-    for (int c = 0; c < 6; ++c)
-        grid.SetColumnWidth(c, 40);
+    SizeCells(grid, 20, 6, 20, 40);
     CRect rect;
     ASSERT_TRUE(grid.GetCellRangeRect(CCellRange(1, 1, 2, 2), &rect));
     EXPECT_EQ(rect, CRect(40, 20, 119, 59));
@@ -361,8 +370,7 @@ TEST_F(GridCtrlTest, RangeRectsFixedRangeAndInvalidationFollowTheScrolledView)
 
     // A bar shows only while the cells need it.
     EXPECT_EQ(grid.GetStyle() & (WS_HSCROLL | WS_VSCROLL), DWORD(WS_HSCROLL | WS_VSCROLL));
-    for (int c = 0; c < 6; ++c)
-        grid.SetColumnWidth(c, 20);
+    SizeCells(grid, 0, 6, 0, 20);
     EXPECT_EQ(grid.GetStyle() & (WS_HSCROLL | WS_VSCROLL), DWORD(WS_VSCROLL));
 }
 
@@ -454,9 +462,7 @@ TEST_F(GridCtrlTest, SettingTheSortColumnRedrawsBothHeaders)
 {
     CGridCtrl grid(3, 4, 1, 0);
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1006));
-    for (int c = 0; c < 4; ++c)
-        grid.SetColumnWidth(c, 40);
-    grid.SetRowHeight(0, 20);
+    SizeCells(grid, 1, 4, 20, 40);
     grid.SetSortColumn(1);
     grid.Validate();
     grid.SetSortColumn(3);
@@ -480,10 +486,7 @@ TEST_F(GridCtrlTest, ModifiedMarksPrintMarginsAndClickedPoints)
     EXPECT_EQ(std::vector<int>({m.nHeader, m.nFooter, m.nLeft, m.nRight, m.nTop, m.nBottom, m.nGap}),
               std::vector<int>({5, 2, 6, 4, 1, 0, 1}));
 
-    for (int i = 0; i < 4; ++i) {
-        grid.SetColumnWidth(i, 40);
-        grid.SetRowHeight(i, 20);
-    }
+    SizeCells(grid, 4, 4, 20, 40);
     EXPECT_EQ(grid.GetPointClicked(2, 2, CPoint(90, 45)), CPoint(10, 5));
     EXPECT_EQ(grid.GetPointClicked(9, 2, CPoint(90, 45)), CPoint(0, 0));
 }
@@ -496,8 +499,7 @@ TEST_F(GridCtrlTest, DraggingAHeaderOntoAnotherMovesItsColumn)
         grid.SetColumnWidth(c, 40 + c);
         grid.SetItemText(1, c, CString(WCHAR('a' + c)));
     }
-    for (int r = 0; r < 3; ++r)
-        grid.SetRowHeight(r, 20);
+    SizeCells(grid, 3, 0, 20, 0);
     auto drag = [&](int xFrom, int xTo) {
         grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(xFrom, 10)));
         grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(xTo, 10)));
@@ -550,10 +552,7 @@ TEST_F(GridCtrlTest, ASystemColourChangeReachesOnlyTheColoursThatWereTheSystems)
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1009));
     grid.GetDefaultCell(TRUE, FALSE)->SetTextClr(RGB(1, 2, 3));  // the owner's own colour
     const auto backgroundIs = [&](COLORREF crFill) {
-        RecordingSurface surface(SIZE{300, 200});
-        CDC dc(surface);
-        grid.DrawGrid(&dc);
-        for (const auto& record : surface.Records())
+        for (const auto& record : Drawn(grid))
             if (record.kind == RecordingSurface::Kind::FillRect && record.colour == crFill)
                 return true;
         return false;
@@ -584,10 +583,7 @@ TEST_F(GridCtrlTest, TheMouseOverCellsReleasesInOrderAndCursors)
     grid.SetFixedRowCount(1);
     grid.SetFixedColumnCount(1);
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1008));
-    for (int i = 0; i < 4; ++i) {
-        grid.SetColumnWidth(i, 40);
-        grid.SetRowHeight(i, 20);
-    }
+    SizeCells(grid, 4, 4, 20, 40);
     CHoverCell::s_nOver = 0;
     CHoverCell::s_clicks.clear();
     grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(79, 5)));
@@ -631,15 +627,9 @@ TEST_F(GridCtrlTest, SizingDrawsATrackingLineAndSizesOnlyWhenMoved)
 {
     CGridCtrl grid(4, 4, 1, 1);
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1009));
-    for (int i = 0; i < 4; ++i) {
-        grid.SetColumnWidth(i, 40);
-        grid.SetRowHeight(i, 20);
-    }
+    SizeCells(grid, 4, 4, 20, 40);
     auto trackingLineAt = [&](int x) {
-        RecordingSurface surface(SIZE{300, 200});
-        CDC dc(surface);
-        grid.DrawGrid(&dc);
-        for (const auto& record : surface.Records())
+        for (const auto& record : Drawn(grid))
             if (record.kind == RecordingSurface::Kind::Polyline && record.state.nRop2 == R2_NOT &&
                 record.points.size() == 2 && record.points[0].x == x && record.points[1].x == x)
                 return true;
@@ -677,11 +667,8 @@ TEST_F(GridCtrlTest, CellsAndWideCellsDrawInArialUnlessTheOwnerSaysOtherwise)
 
     grid.SetItemText(1, 1, CString(WCHAR(0x4E2D)));
     ASSERT_TRUE(WidePairs::Join(grid, 1, 1));
-    RecordingSurface surface(SIZE{300, 200});
-    CDC dc(surface);
-    grid.DrawGrid(&dc);
     int nWideTexts = 0;
-    for (const auto& record : surface.Records()) {
+    for (const auto& record : Drawn(grid)) {
         if (record.kind == RecordingSurface::Kind::Text && record.text == u"\u4E2D") {
             ++nWideTexts;
             EXPECT_EQ(std::u16string(record.state.font.lfFaceName), u"Arial");
@@ -696,10 +683,7 @@ TEST_F(GridCtrlTest, TitleTipsShowCutTextsInTheTipColours)
 {
     CGridCtrl grid(3, 3, 1, 1);
     ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1011));
-    for (int i = 0; i < 3; ++i) {
-        grid.SetColumnWidth(i, 40);
-        grid.SetRowHeight(i, 30);
-    }
+    SizeCells(grid, 3, 3, 30, 40);
     grid.SetItemText(1, 1, _T("a text far wider than its cell"));
     grid.SetItemFgColour(1, 1, RGB(0, 0, 200));
     grid.SetItemText(1, 2, _T("a"));
@@ -765,12 +749,9 @@ TEST_F(GridCtrlTest, ACellImageGoesBeforeTheTextAndIntoTheExtent)
         ASSERT_TRUE(grid.SetItemImage(1, 1, nImage));
         EXPECT_EQ(grid.GetItemImage(1, 1), nImage);
         const int nImageRoom = nImage < 0 ? 0 : 8 + 1 + nMargin;
-        RecordingSurface surface(SIZE{300, 200});
-        CDC dc(surface);
-        grid.DrawGrid(&dc);
         CRect image;
         LONG xText = -1;
-        for (const auto& record : surface.Records()) {
+        for (const auto& record : Drawn(grid)) {
             if (record.kind == RecordingSurface::Kind::SetPixel && record.colour == RGB(255, 0, 0))
                 image |= CRect(record.points[0], CSize(1, 1));
             if (record.kind == RecordingSurface::Kind::Text && record.text == u"A")

@@ -138,13 +138,9 @@ TEST_F(GridNavigation, HeaderPressesSelectColumnsAndRows)
     Grid().SetRowHeight(0, kCellHeight);
     Grid().SetColumnWidth(0, kCellWidth);
     // With the header shown, row 0 and column 0 take the first pixels.
-    auto pressAt = [&](CPoint point) {
-        Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(point));
-        Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(point));
-    };
-    pressAt(CPoint(3 * kCellWidth + 5, 5));
+    PressAt(CPoint(3 * kCellWidth + 5, 5));
     EXPECT_EQ(Grid().GetSelectedCellRange(), CCellRange(1, 3, 4, 3));
-    pressAt(CPoint(5, 2 * kCellHeight + 5));
+    PressAt(CPoint(5, 2 * kCellHeight + 5));
     EXPECT_EQ(Grid().GetSelectedCellRange(), CCellRange(2, 1, 2, kLcdColumns));
 }
 
@@ -158,19 +154,16 @@ TEST_F(GridNavigation, HeaderPressSortsWhenAsked)
     grid.SetItemText(3, 2, _T("d"));
     grid.SetItemText(4, 2, _T("b"));
     const CPoint header((2 - 1) * kCellWidth + 5, 5);
-    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(header));
-    grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(header));
+    PressAt(header);
     EXPECT_EQ(Text(1, 2) + Text(2, 2) + Text(3, 2) + Text(4, 2), "abcd");
-    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(header));
-    grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(header));
+    PressAt(header);
     EXPECT_EQ(Text(1, 2) + Text(2, 2) + Text(3, 2) + Text(4, 2), "dcba");
 }
 
 TEST_F(GridNavigation, DeleteClearsSelectedCellsAndPairsAsAWhole)
 {
     PutChinese(1, 4);
-    Focus(1, 2);
-    Type('a');
+    TypeAt(1, 2, 'a');
     Press(1, 2);
     Press(1, 4, MK_SHIFT);
     Key(VK_DELETE);
@@ -184,9 +177,7 @@ TEST_F(GridNavigation, HiddenHeaderOfTheLcdHasNoDividers)
 {
     Grid().SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(kCellWidth - 1, 1)));
     EXPECT_EQ(Grid().GetMouseMode(), CLcdCanvas::MOUSE_NOTHING);
-    Focus(1, 1);
-    Type('a');
-    EXPECT_EQ(Text(1, 1), "a");
+    EXPECT_EQ(TypeAt(1, 1, 'a'), "a");
 }
 
 TEST_F(GridNavigation, CanvasTakingOverADialogControlGetsTheLcdFont)

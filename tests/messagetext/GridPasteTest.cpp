@@ -17,8 +17,7 @@ TEST_F(GridPaste, TwoLettersGoCharacterByCharacter)
 
 TEST_F(GridPaste, TabsSplitFieldsAndBlankFieldsLeaveEmptyCells)
 {
-    Focus(1, 2);
-    Type('x');
+    TypeAt(1, 2, 'x');
     EXPECT_TRUE(Grid().PasteText(CCellID(1, 1), _T("a\t \tc\r\nd"), TRUE));
     EXPECT_EQ(Text(1, 1) + "|" + Text(1, 2) + "|" + Text(1, 3) + "|" + Text(2, 1), "a||c|d");
 }

@@ -86,17 +86,21 @@ protected:
     {
         return CPoint((nCol - 1) * kCellWidth + kCellWidth / 2, (nRow - 1) * kCellHeight + kCellHeight / 2);
     }
-    void Press(int nRow, int nCol, UINT nFlags = 0)
+    void PressAt(CPoint point, UINT nFlags = 0)
     {
-        Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MakePointLParam(CellPoint(nRow, nCol)));
-        Grid().SendMessage(WM_LBUTTONUP, nFlags, MakePointLParam(CellPoint(nRow, nCol)));
+        Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MakePointLParam(point));
+        Grid().SendMessage(WM_LBUTTONUP, nFlags, MakePointLParam(point));
     }
-    // A double-width character typed at the cell.
-    void PutChinese(int nRow, int nCol, WCHAR ch = kChinese)
+    void Press(int nRow, int nCol, UINT nFlags = 0) { PressAt(CellPoint(nRow, nCol), nFlags); }
+    // A character typed at the cell; the cell's text after it.
+    std::string TypeAt(int nRow, int nCol, WCHAR ch)
     {
         Focus(nRow, nCol);
         Type(ch);
+        return Text(nRow, nCol);
     }
+    // A double-width character typed at the cell.
+    void PutChinese(int nRow, int nCol, WCHAR ch = kChinese) { TypeAt(nRow, nCol, ch); }
     UINT WideBits(int nRow, int nCol) { return Grid().GetItemState(nRow, nCol) & CELLSTATE_WIDE_MASK; }
     std::string Text(int nRow, int nCol)
     {

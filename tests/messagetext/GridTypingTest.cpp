@@ -10,9 +10,7 @@ using GridTyping = LcdGridTest;
 
 TEST_F(GridTyping, LatinLetterWritesTheCellAndMovesOn)
 {
-    Focus(1, 3);
-    Type('A');
-    EXPECT_EQ(Text(1, 3), "A");
+    EXPECT_EQ(TypeAt(1, 3, 'A'), "A");
     EXPECT_EQ(FocusCell(), CCellID(1, 4));
 }
 
@@ -36,9 +34,7 @@ TEST_F(GridTyping, InputMethodCharactersTypeLikeKeys)
 TEST_F(GridTyping, LatinLetterOnLeftHalfKeepsThePairAndMovesPastIt)
 {
     PutChinese(1, 3);
-    Focus(1, 3);
-    Type('x');
-    EXPECT_EQ(Text(1, 3), "#");
+    EXPECT_EQ(TypeAt(1, 3, 'x'), "#");
     EXPECT_EQ(WideBits(1, 3), CELLSTATE_WIDE_FIRST);
     EXPECT_EQ(FocusCell(), CCellID(1, 5));
 }
@@ -46,26 +42,18 @@ TEST_F(GridTyping, LatinLetterOnLeftHalfKeepsThePairAndMovesPastIt)
 TEST_F(GridTyping, BackspaceKeepsLeftHalfAndEmptiesSingleCellsWithoutMoving)
 {
     PutChinese(1, 3);
-    Focus(1, 3);
-    Type(VK_BACK);
-    EXPECT_EQ(Text(1, 3), "#");
+    EXPECT_EQ(TypeAt(1, 3, VK_BACK), "#");
     EXPECT_EQ(FocusCell(), CCellID(1, 3));
 
-    Focus(1, 8);
-    Type('q');
-    Focus(1, 8);
-    Type(VK_BACK);
-    EXPECT_EQ(Text(1, 8), "");
+    TypeAt(1, 8, 'q');
+    EXPECT_EQ(TypeAt(1, 8, VK_BACK), "");
     EXPECT_EQ(FocusCell(), CCellID(1, 8));
 }
 
 TEST_F(GridTyping, ChineseInLastColumnIsRefused)
 {
-    Focus(1, 24);
-    Type('z');
-    Focus(1, 24);
-    Type(kChinese);
-    EXPECT_EQ(Text(1, 24), "z");
+    TypeAt(1, 24, 'z');
+    EXPECT_EQ(TypeAt(1, 24, kChinese), "z");
     EXPECT_EQ(WideBits(1, 24), 0u);
     // The refused character ended the edit: the cell takes the next one.
     Type('y');
@@ -74,12 +62,9 @@ TEST_F(GridTyping, ChineseInLastColumnIsRefused)
 
 TEST_F(GridTyping, ChineseInColumn23OverTwoSinglesTakes23And24)
 {
-    Focus(1, 23);
-    Type('a');
+    TypeAt(1, 23, 'a');
     Type('b');
-    Focus(1, 23);
-    Type(kChinese);
-    EXPECT_EQ(Text(1, 23), "#");
+    EXPECT_EQ(TypeAt(1, 23, kChinese), "#");
     EXPECT_EQ(Text(1, 24), "");
     EXPECT_EQ(WideBits(1, 24), CELLSTATE_WIDE_SECOND);
 }
@@ -87,9 +72,7 @@ TEST_F(GridTyping, ChineseInColumn23OverTwoSinglesTakes23And24)
 TEST_F(GridTyping, ChineseBeforeAnotherPairIsRefused)
 {
     PutChinese(1, 6);
-    Focus(1, 5);
-    Type(kChinese2);
-    EXPECT_EQ(Text(1, 5), "");
+    EXPECT_EQ(TypeAt(1, 5, kChinese2), "");
     EXPECT_EQ(WideBits(1, 5), 0u);
     EXPECT_EQ(WideBits(1, 6), CELLSTATE_WIDE_FIRST);
 }
@@ -97,8 +80,7 @@ TEST_F(GridTyping, ChineseBeforeAnotherPairIsRefused)
 TEST_F(GridTyping, ChineseOverARightHalfReplacesTheWholeOldPair)
 {
     PutChinese(1, 6);
-    Focus(1, 7);
-    Type(kChinese2);
+    TypeAt(1, 7, kChinese2);
     EXPECT_EQ(Text(1, 6), "");
     EXPECT_EQ(WideBits(1, 6), 0u);
     EXPECT_EQ(WideBits(1, 7), CELLSTATE_WIDE_FIRST);
@@ -108,8 +90,7 @@ TEST_F(GridTyping, ChineseOverARightHalfReplacesTheWholeOldPair)
 TEST_F(GridTyping, LatinOverARightHalfRemovesThePair)
 {
     PutChinese(1, 6);
-    Focus(1, 7);
-    Type('k');
+    TypeAt(1, 7, 'k');
     EXPECT_EQ(Text(1, 6), "");
     EXPECT_EQ(Text(1, 7), "k");
     EXPECT_EQ(BrokenPair(Grid()), "");
@@ -143,27 +124,19 @@ TEST_F(GridTyping, ShownSecondSetDecidesTheClass)
     m_host.m_nShownSet = 1;
     PutChinese(1, 1);
     EXPECT_EQ(Text(1, 1), "");
-    Focus(1, 1);
-    Type(kAccented);
-    EXPECT_EQ(Text(1, 1), "#");
+    EXPECT_EQ(TypeAt(1, 1, kAccented), "#");
     EXPECT_EQ(WideBits(1, 1), 0u);
     EXPECT_EQ(FocusCell(), CCellID(1, 2));
 }
 
 TEST_F(GridTyping, AccentedOnlyOnNewerModelWithOtherLanguages)
 {
-    Focus(1, 1);
-    Type(kAccented);
-    EXPECT_EQ(Text(1, 1), "");
+    EXPECT_EQ(TypeAt(1, 1, kAccented), "");
     m_doc.m_nCharSet1 = 2;
     m_doc.m_wHardwareCode = 0x4188;
-    Focus(1, 1);
-    Type(kAccented);
-    EXPECT_EQ(Text(1, 1), "");
+    EXPECT_EQ(TypeAt(1, 1, kAccented), "");
     m_doc.m_wHardwareCode = 0x5188;
-    Focus(1, 1);
-    Type(kAccented);
-    EXPECT_EQ(Text(1, 1), "#");
+    EXPECT_EQ(TypeAt(1, 1, kAccented), "#");
 }
 
 TEST_F(GridTyping, CellUnderAnElementTakesNothing)
@@ -174,29 +147,22 @@ TEST_F(GridTyping, CellUnderAnElementTakesNothing)
     pWidget->m_nWidth = 3;
     pWidget->m_nKind = 0;
     Grid().m_arrWidgets[1].Add(pWidget);
-    Focus(2, 5);
-    Type('a');
-    EXPECT_EQ(Text(2, 5), "");
+    EXPECT_EQ(TypeAt(2, 5, 'a'), "");
     // A double-width character would take the covered cell as its right half.
     PutChinese(2, 3);
     EXPECT_EQ(Text(2, 3), "");
-    Focus(2, 3);
-    Type('b');
-    EXPECT_EQ(Text(2, 3), "b");
+    EXPECT_EQ(TypeAt(2, 3, 'b'), "b");
     // The element's last cell takes no character either; beside it, one that takes one cell
     // goes in, as a paste places it.
     PutChinese(2, 6);
     EXPECT_EQ(Text(2, 6), "");
     EXPECT_EQ(WideBits(2, 7), 0u);
     m_doc.m_nCharSet1 = 2;
-    for (const int nCol : {6, 3}) {
-        Focus(2, nCol);
-        Type(kAccented);
-    }
+    for (const int nCol : {6, 3})
+        TypeAt(2, nCol, kAccented);
     EXPECT_EQ(Text(2, 6), "");
     EXPECT_EQ(Text(2, 3), "#");
-    Focus(2, 3);
-    Type('b');
+    TypeAt(2, 3, 'b');
     const TCHAR accented[] = {kAccented, 0};
     EXPECT_TRUE(Grid().PasteText(CCellID(2, 3), accented, TRUE));
     EXPECT_EQ(Text(2, 3), "#");
@@ -204,8 +170,7 @@ TEST_F(GridTyping, CellUnderAnElementTakesNothing)
 
 TEST_F(GridTyping, EndOfEditNotifiesOnlyOnChangeAndTakesRefusalBack)
 {
-    Focus(1, 2);
-    Type('a');
+    TypeAt(1, 2, 'a');
     m_host.m_codes.clear();
     EXPECT_TRUE(Grid().OnEndEditCell(1, 2, _T("a")));
     EXPECT_EQ(std::count(m_host.m_codes.begin(), m_host.m_codes.end(), GVN_ENDLABELEDIT), 0);

@@ -98,6 +98,13 @@ protected:
         for (char16_t ch : text)
             grid.SendMessage(WM_CHAR, ch, 1);
     }
+    // A click on the grid followed by the second click of a double click.
+    static void DoubleClick(CLcdCanvas& grid, CPoint point)
+    {
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(point));
+        grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(point));
+        grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(point));
+    }
     static int WidgetCount(const CLcdCanvas& grid)
     {
         int n = 0;
@@ -315,9 +322,7 @@ TEST_F(MessageTextPage, AWidenedBarGraphThatWouldOverlapKeepsItsWidth)
                 dlg.SetDlgItemText(IDC_BG_MIN, _T("-5"));
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             };
-            page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(10, 15)));
-            page.m_grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 15)));
-            page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(10, 15)));
+            DoubleClick(page.m_grid, CPoint(10, 15));
             EXPECT_TRUE(Refused());
             EXPECT_EQ(pBar->m_nWidth, 3);
             EXPECT_EQ(pBar->m_nMinValue, -5);
@@ -363,9 +368,7 @@ TEST_F(MessageTextPage, TheBarGraphDialogChecksBeforeItWrites)
                 texts.push_back(strWidth);
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             };
-            page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(10, 45)));
-            page.m_grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 45)));
-            page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(10, 45)));
+            DoubleClick(page.m_grid, CPoint(10, 45));
             ASSERT_EQ(texts.size(), 4u);
             EXPECT_EQ(texts[0], CString(_T("The MaxValue must be larger than the MinValue.")));
             EXPECT_EQ(texts[1], CString(_T("32767")));
@@ -424,18 +427,12 @@ TEST_F(MessageTextPage, EveryElementDialogChecksThePlaceAndEmptiesTheCellsUnderI
                 ASSERT_NE(pWidget, nullptr);
                 CRect rcCell;
                 page.m_grid.GetCellRect(2, 4, &rcCell);
-                const LPARAM at = MakePointLParam(rcCell.CenterPoint());
                 m_onDialog = [](CDialog& dlg) {
                     if (auto* pNames = dynamic_cast<CIOSN*>(&dlg))
                         TypeAt(pNames->m_grid, 1, 1, u"Z");
                     if (dynamic_cast<CBarGraphSettingDlg*>(&dlg))
                         dlg.SetDlgItemText(IDC_BG_MAX, _T("100"));
                     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                };
-                auto doubleClick = [&] {
-                    page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-                    page.m_grid.SendMessage(WM_LBUTTONUP, 0, at);
-                    page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
                 };
                 // An element of the same line over its first column: refused, nothing taken.
                 auto* pOver = new CWidget(0, 0, 10, 10, RGB(128, 128, 128));
@@ -444,14 +441,14 @@ TEST_F(MessageTextPage, EveryElementDialogChecksThePlaceAndEmptiesTheCellsUnderI
                 pOver->m_nWidth = 1;
                 page.m_grid.m_arrWidgets[1].Add(pOver);
                 page.m_grid.SetItemText(2, 3, _T("x"));
-                doubleClick();
+                DoubleClick(page.m_grid, rcCell.CenterPoint());
                 EXPECT_TRUE(Refused());
                 EXPECT_EQ(page.m_grid.GetItemText(2, 3), CString(_T("x")));
                 EXPECT_NE(pWidget->m_strNames[1][1], CString(_T("Z")));
                 page.m_grid.m_arrWidgets[1].RemoveAt(page.m_grid.m_arrWidgets[1].GetSize() - 1);
                 delete pOver;
                 // Alone on its line it fits: the text under it goes.
-                doubleClick();
+                DoubleClick(page.m_grid, rcCell.CenterPoint());
                 EXPECT_FALSE(Refused());
                 EXPECT_EQ(page.m_grid.GetItemText(2, 3), CString());
                 if (pWidget->m_nKind == WIDGET_KIND_IOSTATUSNAME) {

@@ -67,8 +67,7 @@ TEST_F(WidgetPlacement, BoundsOverlapAndPairHalves)
 TEST_F(WidgetPlacement, APlacedElementIsSelectedAndEmptiesItsCells)
 {
     PutChinese(1, 6);
-    Focus(1, 3);
-    Type('x');
+    TypeAt(1, 3, 'x');
     Add(0, 1, 3, 4);
     EXPECT_EQ(Text(1, 3) + Text(1, 6), "");
     EXPECT_EQ(WideBits(1, 6) | WideBits(1, 7), 0u);
@@ -173,8 +172,7 @@ TEST_F(WidgetPlacement, CopyUnderASelectedElementIsRefused)
     EXPECT_TRUE(CClipboard::GetText(strText));
     EXPECT_EQ(strText, CString(_T("before")));
     // Cut refuses as well and leaves the cells.
-    Focus(2, 7);
-    Type('q');
+    TypeAt(2, 7, 'q');
     Grid().SetSelectedRange(CCellRange(1, 7, 2, 7));
     Grid().OnEditCut();
     EXPECT_EQ(Text(2, 7), "q");
@@ -202,8 +200,7 @@ TEST_F(WidgetPlacement, PasteNeverSplitsAPair)
 
 TEST_F(WidgetPlacement, ClipboardTextRoundTripsThroughTheEditCommands)
 {
-    Focus(1, 1);
-    Type('A');
+    TypeAt(1, 1, 'A');
     Type('B');
     PutChinese(2, 1);
     Grid().SetSelectedRange(CCellRange(1, 1, 2, 2));

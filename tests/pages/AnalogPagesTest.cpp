@@ -60,13 +60,10 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         Select(page, IDC_SENSOR, SENSOR_0_10V);
         EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("1.00")));
         EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("0")));
-        SetText(page, IDC_GAIN, _T("12"));
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("10.00"))) << "typing beyond the limit is cut";
+        EXPECT_EQ(Entered(page, IDC_GAIN, _T("12")), CString(_T("10.00"))) << "typing beyond the limit is cut";
         EXPECT_EQ(Text(page, IDC_GAIN_X100), CString(_T("1000")));
-        SetText(page, IDC_OFFSET, _T("15000"));
-        EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("10000")));
-        SetText(page, IDC_DECIMALS, _T("7"));
-        EXPECT_EQ(Text(page, IDC_DECIMALS), CString(_T("3")));
+        EXPECT_EQ(Entered(page, IDC_OFFSET, _T("15000")), CString(_T("10000")));
+        EXPECT_EQ(Entered(page, IDC_DECIMALS, _T("7")), CString(_T("3")));
         EXPECT_EQ(Text(page, IDC_DECIMALS_SAMPLE), CString(_T("+12.345")));
         SetText(page, IDC_OFFSET, _T("0"));
         SetText(page, IDC_GAIN, _T("1"));
@@ -112,15 +109,7 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
     EXPECT_EQ(pComp->m_nResolution, 1);
 
     // A gain x 100 outside its range fails with the standard prompt and keeps the sheet open.
-    bool bStillOpen = false;
-    CDialog::SetDialogHook([&](CDialog& dlg) {
-        SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), IDC_GAIN_X100, _T("1500"));
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        bStillOpen = IsWindow(&dlg) != FALSE;
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    });
-    Properties(pComp);
-    EXPECT_TRUE(bStillOpen);
+    EXPECT_TRUE(OkKeepsTheSheet(pComp, IDC_GAIN_X100, _T("1500")));
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
 }
 
@@ -161,10 +150,8 @@ TEST_F(AnalogPages, ThresholdRowsByTypeAndGeneration)
                 EXPECT_EQ(Visible(page, IDC_RETENTIVE), c.bRetentive);
                 EXPECT_TRUE(Visible(page, IDC_PROTECTION));
                 if (c.pszRow2) {
-                    SetText(page, IDC_LIMIT2, _T("-5"));
-                    EXPECT_EQ(Text(page, IDC_LIMIT2), CString(c.nType == BT_AWDOG ? _T("0") : _T("-5")));
-                    SetText(page, IDC_LIMIT2, _T("25000"));
-                    EXPECT_EQ(Text(page, IDC_LIMIT2), CString(_T("20000")));
+                    EXPECT_EQ(Entered(page, IDC_LIMIT2, _T("-5")), CString(c.nType == BT_AWDOG ? _T("0") : _T("-5")));
+                    EXPECT_EQ(Entered(page, IDC_LIMIT2, _T("25000")), CString(_T("20000")));
                 }
             },
             IDCANCEL);
@@ -287,15 +274,7 @@ TEST_F(AnalogPages, MathPrioritiesStayAPermutationAndTheMultiplexerHasNone)
         IDCANCEL);
 
     // 40000 is no value of the row: the standard prompt, and the sheet stays open.
-    bool bStillOpen = false;
-    CDialog::SetDialogHook([&](CDialog& dlg) {
-        SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), IDC_AMATH_VALUE[0], _T("40000"));
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        bStillOpen = IsWindow(&dlg) != FALSE;
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    });
-    Properties(pMux);
-    EXPECT_TRUE(bStillOpen);
+    EXPECT_TRUE(OkKeepsTheSheet(pMux, IDC_AMATH_VALUE[0], _T("40000")));
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(pMux->m_nParam[AMATH_V1_PARAM], 0);
 }
@@ -320,10 +299,8 @@ TEST_F(AnalogPages, PiParameterSetsAndTheIntegrationTime)
         EXPECT_FALSE(Enabled(page, IDC_PI_TI_MINUTES));
         Click(page, IDC_PI_USE_TI);
         EXPECT_EQ(Text(page, IDC_PI_TI_SECONDS), CString(_T("12"))) << "switched on again, TI comes back";
-        SetText(page, IDC_LIMIT1, _T("25000"));
-        EXPECT_EQ(Text(page, IDC_LIMIT1), CString(_T("20000")));
-        SetText(page, IDC_LIMIT2, _T("-500"));
-        EXPECT_EQ(Text(page, IDC_LIMIT2), CString(_T("0")));
+        EXPECT_EQ(Entered(page, IDC_LIMIT1, _T("25000")), CString(_T("20000")));
+        EXPECT_EQ(Entered(page, IDC_LIMIT2, _T("-500")), CString(_T("0")));
         SetText(page, IDC_PI_KC, _T("99.99"));
         static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_PI_KC_SPIN))->UserStep(1);
         EXPECT_EQ(Text(page, IDC_PI_KC), CString(_T("99.99")));
@@ -353,12 +330,10 @@ TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
         Select(page, IDC_PWM_OUTPUT, 2);
         EXPECT_EQ(ItemText(page, IDC_PWM_TIME_BASE, PWM_THIRD_BASE), CString(_T("100ms:ms")));
         EXPECT_EQ(Combo(page, IDC_PWM_TIME_BASE).GetCurSel(), PWM_THIRD_BASE);
-        SetText(page, IDC_PWM_TIME_LOW, _T("75"));
-        EXPECT_EQ(Text(page, IDC_PWM_TIME_LOW), CString(_T("75")));
+        EXPECT_EQ(Entered(page, IDC_PWM_TIME_LOW, _T("75")), CString(_T("75")));
         Select(page, IDC_PWM_TIME_BASE, 1);
         EXPECT_EQ(Text(page, IDC_PWM_TIME_LOW), CString(_T("59")));
-        SetText(page, IDC_LIMIT1, _T("-30000"));
-        EXPECT_EQ(Text(page, IDC_LIMIT1), CString(_T("-20000")));
+        EXPECT_EQ(Entered(page, IDC_LIMIT1, _T("-30000")), CString(_T("-20000")));
         SetText(page, IDC_RANGE_MAX, _T("1006"));
     });
     EXPECT_EQ(pPwm->m_nRangeMax, 1010) << "the PWM's OK settles the scaling as the other pages do";
@@ -398,8 +373,7 @@ TEST_F(AnalogPages, PwmApplyStoresTheOutputAndTheUnitAsOkDoes)
     Doc().m_wHardwareCode = kNewModel;
     CBlockAnalog* pPwm = Analog(BT_PWM, 100, 100);
     CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pPwm);
+    CAllPropertySheet* pSheet = RunningSheet(pPwm);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     Select(page, IDC_PWM_OUTPUT, 1);
@@ -463,8 +437,7 @@ TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
     Doc().m_wHardwareCode = kNewModel;
     CBlockAnalog* pComp = Analog(BT_ATHTRG, 100, 100);
     CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pComp);
+    CAllPropertySheet* pSheet = RunningSheet(pComp);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     Select(page, IDC_SENSOR, SENSOR_4_20MA);
@@ -557,7 +530,6 @@ TEST_F(AnalogPages, ChineseCaptionsOfTheWatchdogsRowsComeFromTheirOwnKeys)
         str.Format(_T("K%u"), unsigned(nKey));
         return TRUE;
     });
-    const int nWasChinese = g_bChineseUI;
     g_bChineseUI = 1;
     Doc().m_wHardwareCode = kNewModel;
     CString strRow1;
@@ -571,8 +543,6 @@ TEST_F(AnalogPages, ChineseCaptionsOfTheWatchdogsRowsComeFromTheirOwnKeys)
             strSensor = Text(page, IDC_RANGE_GROUP);
         },
         IDCANCEL);
-    g_bChineseUI = nWasChinese;
-    SetPageTextLookup(nullptr);
     EXPECT_EQ(strRow1, CString(_T("K139")));
     EXPECT_EQ(strRow2, CString(_T("K140")));
     EXPECT_EQ(strSensor, CString(_T("K1083")));
@@ -586,8 +556,7 @@ TEST_F(AnalogPages, ApplyOfAnUntickedRowLeavesNoBlockForTheSimulationToRead)
     pMux->m_pRefBlock[0] = pSource;
     pMux->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     pMux->m_nParam[AMATH_V1_PARAM] = 7;
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pMux);
+    CAllPropertySheet* pSheet = RunningSheet(pMux);
     ASSERT_NE(pSheet, nullptr);
     Click(*pSheet->m_pMainPage, IDC_AMATH_REF[0]);
     Press(*pSheet, ID_APPLY_NOW);

@@ -171,15 +171,7 @@ TEST_F(BlockSheet, OkWithARefusedEntryKeepsTheSheetOpenAndChangesNothing)
 {
     CBlockObj* pAnd = Block(BT_AND);
     const Bytes before = SaveToBytes(Doc());
-    bool bStillOpen = false;
-    CDialog::SetDialogHook([&](CDialog& dlg) {
-        SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), IDC_BLOCK_NAME, _T("NineChars"));
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        bStillOpen = IsWindow(&dlg) != FALSE;
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    });
-    Properties(pAnd);
-    EXPECT_TRUE(bStillOpen);
+    EXPECT_TRUE(OkKeepsTheSheet(pAnd, IDC_BLOCK_NAME, _T("NineChars")));
     ASSERT_EQ(m_boxes.Boxes().size(), 1u) << "the data exchange's prompt";
     EXPECT_EQ(SaveToBytes(Doc()), before);
 }
@@ -280,14 +272,7 @@ TEST_F(BlockSheet, ChineseTabTitlesAndTextsKeepTheTemplateWhereAKeyIsMissing)
     const std::map<WORD, CString> texts = {{TEXT_KEY_MAIN_PAGE, CString(u"\u53c2\u6570")},
                                            {IDC_BLOCK_NAME_LABEL, CString(u"\u540d\u79f0")},
                                            {WORD(IDOK), CString(u"\u786e\u5b9a")}};
-    SetPageTextLookup([&](WORD nKey, CString& str) {
-        const auto it = texts.find(nKey);
-        if (it == texts.end())
-            return FALSE;
-        str = it->second;
-        return TRUE;
-    });
-    const int nWasChinese = g_bChineseUI;
+    UseTexts(texts);
     g_bChineseUI = 1;
     CBlockObj* pAnd = Block(BT_AND);
     std::vector<CString> tabs;
@@ -301,8 +286,6 @@ TEST_F(BlockSheet, ChineseTabTitlesAndTextsKeepTheTemplateWhereAKeyIsMissing)
         strOK = Text(sheet, IDOK);
         strCancel = Text(sheet, IDCANCEL);
     }, IDCANCEL);
-    g_bChineseUI = nWasChinese;
-    SetPageTextLookup(nullptr);
     EXPECT_EQ(tabs, (std::vector<CString>{texts.at(TEXT_KEY_MAIN_PAGE), CString(_T("Comment"))}));
     EXPECT_EQ(strLabel, texts.at(IDC_BLOCK_NAME_LABEL));
     EXPECT_EQ(strOK, texts.at(WORD(IDOK)));

@@ -186,7 +186,6 @@ class ChineseCaptions : public SheetFixture {
 protected:
     void TearDown() override
     {
-        g_bChineseUI = m_nWasChinese;
         g_mapIdText.RemoveAll();
         g_mapMenuText.RemoveAll();
         SheetFixture::TearDown();
@@ -227,8 +226,6 @@ protected:
             },
             IDCANCEL);
     }
-
-    int m_nWasChinese = g_bChineseUI;
 };
 
 TEST_F(ChineseCaptions, EveryBlockPageCaptionIsTheTranslationOfItsEnglishCaption)

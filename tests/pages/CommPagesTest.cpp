@@ -54,7 +54,7 @@ TEST(ModbusTables, ManualWordsKeepTheCountsBits)
 TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
 {
     CBlockMR& write = Modbus(BT_MW);
-    OnOk([&](CPropertyPage& page) {
+    EditOk(&write, [&](CPropertyPage& page) {
         Combo(page, IDC_COMMAND).UserSelect(1);  // 06 Write Single Register
         EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("1")));
         EXPECT_FALSE(Enabled(page, IDC_COUNT));
@@ -65,10 +65,8 @@ TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
         EXPECT_EQ(tips.GetText(IDC_COUNT), CString(_T("Number between 1 and 2")));
         Combo(page, IDC_DATA_KIND).UserSelect(1);
         EXPECT_EQ(tips.GetText(IDC_DATA_NUMBER), CString(_T("Number between 0 and 31")));
-        SetText(page, IDC_COUNT, _T("5"));
-        EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("2")));
+        EXPECT_EQ(Entered(page, IDC_COUNT, _T("5")), CString(_T("2")));
     });
-    Properties(&write);
     EXPECT_EQ(write.m_byFunction, 16);
     EXPECT_EQ(write.m_byCommand, 3);
     EXPECT_EQ(write.m_wCount, 2);
@@ -94,15 +92,13 @@ TEST_F(CommPages, AutoAddressesFollowKindAndNumberAndCountsAreClamped)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.nType << " " << c.nCommand);
         CBlockMR& block = Modbus(c.nType);
-        OnOk([&](CPropertyPage& page) {
+        EditOk(&block, [&](CPropertyPage& page) {
             Combo(page, IDC_COMMAND).UserSelect(c.nCommand);
             Combo(page, IDC_DATA_KIND).UserSelect(c.nKind);
             SetText(page, IDC_DATA_NUMBER, c.lpszNumber);
-            SetText(page, IDC_COUNT, c.lpszCount);
-            EXPECT_EQ(Text(page, IDC_COUNT), CString(c.lpszCountShown));
+            EXPECT_EQ(Entered(page, IDC_COUNT, c.lpszCount), CString(c.lpszCountShown));
             EXPECT_EQ(Enabled(page, IDC_MODE_AUTO), c.nType == BT_MW) << "a read block has no writing mode";
         });
-        Properties(&block);
         EXPECT_EQ(block.m_wFirstData, c.wAddress);
         EXPECT_EQ(block.m_wSecondData, 0);
         EXPECT_EQ(block.m_nDataKind, c.nKind);
@@ -112,7 +108,7 @@ TEST_F(CommPages, AutoAddressesFollowKindAndNumberAndCountsAreClamped)
 TEST_F(CommPages, ManualCoilWritesStoreTheDataWordsAndRefuseWhatIsNoHex)
 {
     CBlockMR& write = Modbus(BT_MW);
-    OnOk([&](CPropertyPage& page) {
+    EditOk(&write, [&](CPropertyPage& page) {
         Combo(page, IDC_COMMAND).UserSelect(2);  // 15 Write Multiple Coils
         Click(page, IDC_MODE_MANUAL);
         EXPECT_TRUE(Enabled(page, IDC_SETTING_BUTTON));
@@ -121,14 +117,12 @@ TEST_F(CommPages, ManualCoilWritesStoreTheDataWordsAndRefuseWhatIsNoHex)
         SetText(page, IDC_DATA_FIRST, _T("ffff"));
         SetText(page, IDC_DATA_SECOND, _T("FF"));
     });
-    Properties(&write);
     EXPECT_EQ(write.m_byMode, 1);
     EXPECT_EQ(write.m_wFirstData, 0xFFFF);
     EXPECT_EQ(write.m_wSecondData, 0x0F);
     EXPECT_EQ(write.m_strFirstData, CString(_T("FFFF")));
     m_boxes.Clear();
-    OnOk([&](CPropertyPage& page) { SetText(page, IDC_DATA_SECOND, _T("0x1")); });
-    Properties(&write);
+    EditOk(&write, [&](CPropertyPage& page) { SetText(page, IDC_DATA_SECOND, _T("0x1")); });
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(write.m_strSecondData, CString(_T("F"))) << "the refused text stored nothing, the kept bits stay";
 }
@@ -140,7 +134,7 @@ TEST_F(CommPages, ManualDataBoxesShowWhatTheCommandKeeps)
     if (RunningApp::OnQt())
         InitQtControls();
     CBlockMR& write = Modbus(BT_MW);
-    OnOk([&](CPropertyPage& page) {
+    EditOk(&write, [&](CPropertyPage& page) {
         Combo(page, IDC_COMMAND).UserSelect(0);  // 05 Write Single Coil
         Click(page, IDC_MODE_MANUAL);
         if (RunningApp::OnQt()) {
@@ -151,13 +145,11 @@ TEST_F(CommPages, ManualDataBoxesShowWhatTheCommandKeeps)
         }
         EXPECT_EQ(Text(page, IDC_DATA_FIRST), CString(_T("ABCD")));
     });
-    Properties(&write);
     EXPECT_EQ(write.m_wFirstData, 1);
     EXPECT_EQ(write.m_strFirstData, CString(_T("1")));
     EXPECT_EQ(write.m_strSecondData, CString(_T("0")));
     CString strShown;
-    OnOk([&](CPropertyPage& page) { strShown = Text(page, IDC_DATA_FIRST); });
-    Properties(&write);
+    EditOk(&write, [&](CPropertyPage& page) { strShown = Text(page, IDC_DATA_FIRST); });
     EXPECT_EQ(strShown, CString(_T("1")));
 }
 
@@ -199,20 +191,18 @@ TEST_F(CommPages, UdcCharactersAreTypedPastedAndStoredAsBytes)
     CBlockObj* pUdc = Block(BT_UDC);
     pUdc->m_nParam[UDC_TX_START_CHARACTER_PARAM] = 0x2;
     pUdc->m_nParam[UDC_TX_START_FLAG_PARAM] = 1;
-    OnOk([&](CPropertyPage& page) {
+    EditOk(pUdc, [&](CPropertyPage& page) {
         EXPECT_EQ(Text(page, IDC_UDC_TX_START), CString(_T("2")));
         EXPECT_TRUE(Enabled(page, IDC_UDC_TX_START));
         Click(page, IDC_UDC_TX_START_CHECK);
         EXPECT_FALSE(Enabled(page, IDC_UDC_TX_START)) << "unchecked, the edit is off but keeps its value";
         Click(page, IDC_UDC_TX_END_CHECK);
         SetText(page, IDC_UDC_TX_END, _T(""));
-        Type(page, IDC_UDC_TX_END, u"0d");
-        EXPECT_EQ(Text(page, IDC_UDC_TX_END), CString(_T("0D")));
+        EXPECT_EQ(Type(page, IDC_UDC_TX_END, u"0d"), CString(_T("0D")));
         Click(page, IDC_UDC_RX_START_CHECK);
         SetText(page, IDC_UDC_RX_START, _T("d"));  // pasted: read as 0x0D, never as code - 55
         SetText(page, IDC_UDC_TX_WORDS, _T("127"));
     });
-    Properties(pUdc);
     EXPECT_EQ(pUdc->m_nParam[UDC_TX_START_FLAG_PARAM], 0);
     EXPECT_EQ(pUdc->m_nParam[UDC_TX_START_CHARACTER_PARAM], 2);
     EXPECT_EQ(pUdc->m_nParam[UDC_TX_END_FLAG_PARAM], 1);
@@ -235,19 +225,16 @@ TEST_F(CommPages, UdcRefusesBadCountsAndCharactersAndClampsNumbers)
         SCOPED_TRACE(c.nID);
         m_boxes.Clear();
         const Bytes before = SaveToBytes(Doc());
-        OnOk([&](CPropertyPage& page) { SetText(page, c.nID, c.lpszText); });
-        Properties(pUdc);
+        EditOk(pUdc, [&](CPropertyPage& page) { SetText(page, c.nID, c.lpszText); });
         EXPECT_EQ(m_boxes.Boxes().size(), 1u);
         EXPECT_EQ(SaveToBytes(Doc()), before);
     }
-    OnOk([&](CPropertyPage& page) {
+    EditOk(pUdc, [&](CPropertyPage& page) {
         SetText(page, IDC_UDC_TX_NUMBER, _T("40"));
         Combo(page, IDC_UDC_TX_AREA).UserSelect(1);  // AQ
         EXPECT_EQ(Text(page, IDC_UDC_TX_NUMBER), CString(_T("31")));
-        SetText(page, IDC_UDC_RX_NUMBER, _T("600"));
-        EXPECT_EQ(Text(page, IDC_UDC_RX_NUMBER), CString(_T("511")));
+        EXPECT_EQ(Entered(page, IDC_UDC_RX_NUMBER, _T("600")), CString(_T("511")));
     });
-    Properties(pUdc);
     EXPECT_EQ(pUdc->m_nParam[UDC_TX_NUMBER_PARAM], 31);
     EXPECT_EQ(pUdc->m_nParamEx[UDC_TX_AREA_PARAMEX], 1);
     EXPECT_EQ(pUdc->m_nParam[UDC_RX_NUMBER_PARAM], 511);
@@ -297,7 +284,7 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
     wifi.m_nRemoteKind = 0;
     wifi.m_nRemoteNumber = 5;
     wifi.m_strLabelSuffix = _T("Kept");
-    OnOk([&](CPropertyPage& page) {
+    EditOk(&wifi, [&](CPropertyPage& page) {
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCurSel(), 5);
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCount(), 32);
         EXPECT_TRUE(page.IsModified()) << "the lists filled at opening mark the page";
@@ -321,7 +308,6 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
         EXPECT_FALSE(Shown(page, IDC_WIFI_TYPE));
         Combo(page, IDC_WIFI_NUMBER).UserSelect(30);
     });
-    Properties(&wifi);
     EXPECT_EQ(wifi.m_nWifiMode, WIFI_MODE_VM);
     EXPECT_EQ(wifi.m_nWifiId, 0);
     EXPECT_EQ(wifi.m_nRemoteNumber, 30);
@@ -331,15 +317,13 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
 TEST_F(CommPages, AnAnalogWifiOutputWritesToVamWithoutDiagnostic)
 {
     CBlockObj* pOut = Block(BT_WIFI_AOUT);
-    EditModal(pOut, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pOut, [&](CPropertyPage& page) {
         EXPECT_EQ(Text(page, IDC_WIFI_VM), CString(_T("VAM")));
         EXPECT_EQ(Text(page, IDC_WIFI_GROUP), CString(_T("Write value to")));
         EXPECT_FALSE(Shown(page, IDC_WIFI_DIAGNOSTIC));
     }, IDCANCEL);
     CBlockObj* pIn = Block(BT_WIFI_IN, 300, 300);
-    EditModal(pIn, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pIn, [&](CPropertyPage& page) {
         Click(page, IDC_WIFI_DIAGNOSTIC);
         EXPECT_EQ(Combo(page, IDC_WIFI_TYPE).GetCount(), 7);
         EXPECT_EQ(Text(page, IDC_WIFI_TYPE_LABEL), CString(_T("Diagnostic Type")));

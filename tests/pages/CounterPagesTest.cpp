@@ -69,7 +69,6 @@ TEST_F(CounterPages, StartValueAndSourceRowsFollowGenerationAndType)
             EXPECT_EQ(Visible(page, IDC_COUNTER_SOURCE), c.bSource);
         });
     }
-    SetGeneration(TRUE);
 }
 
 TEST_F(CounterPages, AReferenceSwitchedOffAgainStoresNone)
@@ -226,7 +225,6 @@ TEST_F(CounterPages, AHiddenRowNeitherRefusesOkNorChangesItsWord)
         EXPECT_TRUE(RunOK(pBlock, [](CWnd&) {}));
         EXPECT_EQ(*c.pfnWord(*pBlock), -5);
     }
-    SetGeneration(TRUE);
 }
 
 TEST_F(CounterPages, AMotorsCountReferenceStoresOneHundredOnOkAndTwoHundredFiftyOnApply)

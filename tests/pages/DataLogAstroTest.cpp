@@ -166,8 +166,7 @@ TEST_F(DataLogPage, ABlockRemovedWhileTheSheetIsOpenIsLeftOutOnApply)
 {
     auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
     CBlockObj* pCounter = Block(BT_COUNTER, 300, 200);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pLog);
+    CAllPropertySheet* pSheet = RunningSheet(pLog);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     AddSource(page, _T("I000-"));
@@ -351,8 +350,7 @@ TEST_F(AstroPage, TwoOpenSheetsFollowTheOneList)
     pFirst->m_strParamText = _T("Home");
     pSecond->m_strParamText = _T("Work");
     pSecond->m_nParamEx[AC_LONGITUDE_DEGREES_PARAMEX] = 77;
-    StartSimulation();
-    CAllPropertySheet* pFirstSheet = OpenSheet(pFirst);
+    CAllPropertySheet* pFirstSheet = RunningSheet(pFirst);
     CAllPropertySheet* pSecondSheet = OpenSheet(pSecond);
     ASSERT_TRUE(pFirstSheet && pSecondSheet);
     CWnd& first = MainPage(*pFirstSheet);

@@ -28,10 +28,12 @@ protected:
     {
         ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 150, 30), Frame(), 4001));
     }
-    static void Type(CEdit& edit, const std::u16string& keys)
+    // The keys typed into the box; the box's text after them.
+    static CString Type(CEdit& edit, const std::u16string& keys)
     {
         for (char16_t ch : keys)
             edit.SendMessage(WM_CHAR, WPARAM(ch), 1);
+        return Text(edit);
     }
     static CString Text(const CEdit& edit)
     {
@@ -53,15 +55,12 @@ TEST_F(EditControls, AnIntegerBoxKeepsItsDigitBudgetAndRefusesWhatIsNoDigit)
     CIntegerEdit edit(9);
     Make(edit);
     edit.AllowNegative(false);
-    Type(edit, u"-12.5a");
-    EXPECT_EQ(Text(edit), CString(_T("125")));
+    EXPECT_EQ(Type(edit, u"-12.5a"), CString(_T("125")));
     edit.SetWindowText(_T("123456789"));
     edit.SetSel(9, 9);
-    Type(edit, u"7");
-    EXPECT_EQ(Text(edit), CString(_T("123456789"))) << "a tenth digit at the end is dropped";
+    EXPECT_EQ(Type(edit, u"7"), CString(_T("123456789"))) << "a tenth digit at the end is dropped";
     edit.SetSel(2, 2);
-    Type(edit, u"0");
-    EXPECT_EQ(Text(edit), CString(_T("120456789"))) << "inside a full box a digit overwrites";
+    EXPECT_EQ(Type(edit, u"0"), CString(_T("120456789"))) << "inside a full box a digit overwrites";
     edit.SetWindowText(_T("12a"));
     EXPECT_EQ(Text(edit), CString(_T("12"))) << "text set by the program is filtered too";
 }
@@ -72,10 +71,8 @@ TEST_F(EditControls, TheSignTogglesAwayFromTheStart)
     Make(edit);
     Type(edit, u"12");
     edit.SetSel(1, 1);
-    Type(edit, u"-");
-    EXPECT_EQ(Text(edit), CString(_T("-12")));
-    Type(edit, u"-");
-    EXPECT_EQ(Text(edit), CString(_T("12")));
+    EXPECT_EQ(Type(edit, u"-"), CString(_T("-12")));
+    EXPECT_EQ(Type(edit, u"-"), CString(_T("12")));
 }
 
 TEST_F(EditControls, ADecimalBoxPutsThePointBeforeADigitTheWholePartHasNoRoomFor)
@@ -85,15 +82,11 @@ TEST_F(EditControls, ADecimalBoxPutsThePointBeforeADigitTheWholePartHasNoRoomFor
     edit.SetLocaleMarks('-', '.', ',');
     edit.SetMaxWholeDigits(3);
     edit.ModifyFlags(NUM_POINT_BEFORE_EXTRA_DIGIT, 0);
-    Type(edit, u"1234");
-    EXPECT_EQ(Text(edit), CString(_T("123.4")));
-    Type(edit, u"567");
-    EXPECT_EQ(Text(edit), CString(_T("123.4567")));
-    Type(edit, u"8");
-    EXPECT_EQ(Text(edit), CString(_T("123.4567"))) << "a fifth decimal at the end is dropped";
+    EXPECT_EQ(Type(edit, u"1234"), CString(_T("123.4")));
+    EXPECT_EQ(Type(edit, u"567"), CString(_T("123.4567")));
+    EXPECT_EQ(Type(edit, u"8"), CString(_T("123.4567"))) << "a fifth decimal at the end is dropped";
     edit.SetSel(5, 5);
-    Type(edit, u"9");
-    EXPECT_EQ(Text(edit), CString(_T("123.4967"))) << "inside the decimals it overwrites";
+    EXPECT_EQ(Type(edit, u"9"), CString(_T("123.4967"))) << "inside the decimals it overwrites";
 }
 
 TEST_F(EditControls, TheLocalesDecimalPointAndADoubleBackAndForth)
@@ -154,19 +147,14 @@ TEST_F(EditControls, ATimeMaskStepsOverItsColonAndBackspaceClearsToZero)
     Make(edit);
     edit.SetWindowText(_T("01:00"));
     edit.SetSel(2, 2);
-    Type(edit, u"2");
-    EXPECT_EQ(Text(edit), CString(_T("01:20")));
-    Type(edit, u"3");
-    EXPECT_EQ(Text(edit), CString(_T("01:23")));
-    Type(edit, u"\b");
-    EXPECT_EQ(Text(edit), CString(_T("01:20")));
+    EXPECT_EQ(Type(edit, u"2"), CString(_T("01:20")));
+    EXPECT_EQ(Type(edit, u"3"), CString(_T("01:23")));
+    EXPECT_EQ(Type(edit, u"\b"), CString(_T("01:20")));
     EXPECT_EQ(Caret(edit), 4);
     edit.SetSel(3, 3);
-    Type(edit, u"\b");
-    EXPECT_EQ(Text(edit), CString(_T("01:20"))) << "behind the colon Backspace only moves";
+    EXPECT_EQ(Type(edit, u"\b"), CString(_T("01:20"))) << "behind the colon Backspace only moves";
     EXPECT_EQ(Caret(edit), 2);
-    Type(edit, u"x");
-    EXPECT_EQ(Text(edit), CString(_T("01:20")));
+    EXPECT_EQ(Type(edit, u"x"), CString(_T("01:20")));
     edit.SetWindowText(_T("1234567"));
     EXPECT_EQ(Text(edit), CString(_T("12:34"))) << "literals put in, the rest cut";
     EXPECT_EQ(edit.GetNumericText(), CString(_T("1234")));

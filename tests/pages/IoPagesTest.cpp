@@ -350,8 +350,7 @@ TEST_F(SimulationPage, AnAnalogInputHoldsItsEditsToSixteenBits)
     EditSim(pInput, [](CSimulation& page) {
         EXPECT_EQ(Text(page, IDC_SIM_MIN), CString(_T("-100"))) << "a negative minimum opens as it is";
         EXPECT_FALSE(page.GetDlgItem(IDC_SIM_SWITCH)->IsWindowVisible());
-        SetText(page, IDC_SIM_MAX, _T("40000"));
-        EXPECT_EQ(Text(page, IDC_SIM_MAX), CString(_T("32767")));
+        EXPECT_EQ(Entered(page, IDC_SIM_MAX, _T("40000")), CString(_T("32767")));
         SetText(page, IDC_SIM_MIN, _T("-5"));
         SetText(page, IDC_SIM_VALUE, _T("7"));
     });
@@ -437,8 +436,7 @@ TEST_F(SimulationPage, InASimulationTheAnalogSheetHasItsPagesInOrderAndShowsTheF
 TEST_F(SimulationPage, AMomentaryBreakSwitchesTheRunningInputAtOnce)
 {
     CBlockObj* pInput = Block(BT_IN, 60, 100);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pInput);
+    CAllPropertySheet* pSheet = RunningSheet(pInput);
     ASSERT_NE(pSheet, nullptr);
     ASSERT_TRUE(pSheet->SetActivePage(2));
     CWnd& page = *pSheet->GetPage(2);

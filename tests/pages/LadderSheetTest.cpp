@@ -41,11 +41,9 @@ int CountPrefix(const std::vector<CString>& texts, LPCTSTR lpszPrefix)
 int IndexOf(const std::vector<CString>& texts, LPCTSTR lpszPrefix)
 {
     const CString strPrefix = lpszPrefix;
-    for (size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i].Left(strPrefix.GetLength()) == strPrefix)
-            return int(i);
-    }
-    return -1;
+    const auto it = std::find_if(texts.begin(), texts.end(),
+                                 [&](const CString& s) { return s.Left(strPrefix.GetLength()) == strPrefix; });
+    return it == texts.end() ? -1 : int(it - texts.begin());
 }
 
 class LadderSheet : public SheetFixture {

@@ -131,8 +131,7 @@ TEST_F(MathPages, MathErrorApplyTakesTheFlagFromTheChosenBlock)
 {
     CBlockObj* pErr = Block(BT_MATHERR);
     CBlockObj* pMath = Block(BT_AMATH, 300, 200);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pErr);
+    CAllPropertySheet* pSheet = RunningSheet(pErr);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     Combo(page, IDC_MATHERR_BLOCKS).UserSelect(1);
@@ -215,8 +214,7 @@ TEST_F(MathPages, ALogarithmWithAReferenceStoresBaseTenOnOkAndKeepsTheFactorOnAp
     pLog->m_pRefBlock[0] = nullptr;
     pLog->m_nParam[BLOCK_REF_USED_PARAM] = 0;
     pLog->m_nParam[LOG_BASE_PARAM] = 0;
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pLog);
+    CAllPropertySheet* pSheet = RunningSheet(pLog);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     SetText(page, IDC_AMPLIFICATION, _T("3.5"));

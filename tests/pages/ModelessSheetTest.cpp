@@ -29,8 +29,7 @@ TEST_F(ModelessSheet, OneSheetPerBlockWithItsButtonStrip)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     CBlockObj* pOr = Block(BT_OR, 200, 300);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pAnd);
+    CAllPropertySheet* pSheet = RunningSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     EXPECT_TRUE(pSheet->IsModeless());
     for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
@@ -48,8 +47,7 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     CBlockObj* pOther = Block(BT_OR, 200, 300);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pAnd);
+    CAllPropertySheet* pSheet = RunningSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     // Another block is current while the sheet applies: the sheet's own block changes.
     V().SetCurrentObjects(pOther, nullptr, nullptr);
@@ -71,8 +69,7 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
 TEST_F(ModelessSheet, ARecordWhoseBlockHasGoneIsDroppedWithoutASnapshot)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pAnd);
+    CAllPropertySheet* pSheet = RunningSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     pSheet->m_nBlockNumber = 9999;
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Lost"));
@@ -91,8 +88,7 @@ TEST_F(ModelessSheet, ARecordWhoseBlockHasGoneIsDroppedWithoutASnapshot)
 TEST_F(ModelessSheet, OkAppliesAndClosesButARefusedEntryKeepsTheSheetAndItsEdits)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pAnd);
+    CAllPropertySheet* pSheet = RunningSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("TooLongName"));
     const int nBefore = Snapshots();
@@ -138,8 +134,7 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
     int nModalStairsTab = 0;
     OnModal([&](CPropertySheet& sheet) { nModalStairsTab = Height(sheet.GetTabControl()); }, IDCANCEL);
     Properties(blocks[2]);
-    StartSimulation();
-    CAllPropertySheet* pLogic = OpenSheet(blocks[0]);
+    CAllPropertySheet* pLogic = RunningSheet(blocks[0]);
     CAllPropertySheet* pCounter = OpenSheet(blocks[1]);
     CAllPropertySheet* pStairs = OpenSheet(blocks[2]);
     CAllPropertySheet* pHigh = OpenSheet(blocks[3]);
@@ -196,8 +191,7 @@ TEST_F(ModelessSheet, TheLiveValueIsFormattedByTypeAfterEachScan)
 TEST_F(ModelessSheet, APageKeepsTheValueItWasGivenForReadingWithoutPainting)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pAnd);
+    CAllPropertySheet* pSheet = RunningSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     pSheet->m_pMainPage->DrawCurrentValue(_T("  17"));
     EXPECT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(_T("  17")));
@@ -258,8 +252,7 @@ TEST_F(AnalogSheet, OkOnAComparatorFitsTheInputThatFeedsIt)
 TEST_F(AnalogSheet, ApplyOnAComparatorFitsTheInputInTheRunningSimulation)
 {
     const FedComparator d = Build();
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(d.pComparator);
+    CAllPropertySheet* pSheet = RunningSheet(d.pComparator);
     ASSERT_NE(pSheet, nullptr);
     d.pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
     Press(*pSheet, ID_APPLY_NOW);

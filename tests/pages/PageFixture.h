@@ -9,15 +9,18 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 class PageFixture : public SheetFixture {
 protected:
-    static void Type(CWnd& page, int nID, const std::u16string& keys)
+    // The keys typed into the control with the focus; its text after them.
+    static CString Type(CWnd& page, int nID, const std::u16string& keys)
     {
         CWnd* pEdit = page.GetDlgItem(nID);
         pEdit->SetFocus();
         for (char16_t ch : keys)
             pEdit->SendMessage(WM_CHAR, WPARAM(ch), 1);
+        return Text(page, nID);
     }
     static bool Shown(CWnd& page, int nID)
     {
@@ -25,6 +28,11 @@ protected:
         return pControl && (pControl->GetStyle() & WS_VISIBLE) != 0;
     }
     static void Click(CWnd& page, int nID) { page.GetDlgItem(nID)->SendMessage(BM_CLICK); }
+    // EditModal with act run on the page the sheet shows first.
+    void EditShown(CBlockObj* pBlock, std::function<void(CPropertyPage&)> act, int nButton)
+    {
+        EditModal(pBlock, [act = std::move(act)](CPropertySheet& sheet) { act(*sheet.GetActivePage()); }, nButton);
+    }
     // The next modal sheet: act on its main page, then OK; a refused OK (its message shown)
     // is followed by Cancel, as the user would.
     void OnOk(std::function<void(CPropertyPage&)> act)
@@ -36,5 +44,11 @@ protected:
             if (m_boxes.Boxes().size() > nBoxes)
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });
+    }
+    // OnOk, then Properties on the block.
+    void EditOk(CBlockObj* pBlock, std::function<void(CPropertyPage&)> act)
+    {
+        OnOk(std::move(act));
+        Properties(pBlock);
     }
 };

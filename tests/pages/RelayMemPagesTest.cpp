@@ -49,8 +49,7 @@ TEST_F(RelayMemPages, EachTypeShowsItsControls)
         SCOPED_TRACE(c.nType);
         Doc().m_wHardwareCode = c.wHardware;
         CBlockObj* pBlock = Block(c.nType);
-        EditModal(pBlock, [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
+        EditShown(pBlock, [&](CPropertyPage& page) {
             EXPECT_TRUE(Shown(page, IDC_BLOCK_NAME));
             EXPECT_EQ(Shown(page, IDC_RETENTIVITY), c.bRetentivity);
             EXPECT_EQ(Shown(page, IDC_PRIORITY_R), c.bPriority);
@@ -71,8 +70,7 @@ TEST_F(RelayMemPages, WordsBehindHiddenControlsComeBackAsTheyWere)
         pBlock->m_nParamEx[SREG_BIT_PARAMEX] = 20;
         pBlock->m_nParamEx[PR_SET_WINS_PARAMEX] = nType == BT_PR ? 0 : 7;
         pBlock->m_nParamEx[SREG_INDEX_PARAMEX] = 9;
-        OnOk([](CPropertyPage&) {});
-        Properties(pBlock);
+        EditOk(pBlock, [](CPropertyPage&) {});
         const bool bRetentivity = nType == BT_LR || nType == BT_PR;
         EXPECT_EQ(pBlock->m_nParam[BLOCK_RETENTIVE_PARAM], 1) << (bRetentivity ? "checked" : "hidden");
         EXPECT_EQ(pBlock->m_nParamEx[SREG_BIT_PARAMEX], 20);
@@ -87,8 +85,7 @@ TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
     ShiftRegister(0, 100);
     CBlockObj* pTwo = ShiftRegister(2, 200);
     EXPECT_EQ(FreeShiftRegisterIndexes(Doc(), -1, -1), (std::vector<int>{1, 3})) << "for a third register";
-    EditModal(pTwo, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pTwo, [&](CPropertyPage& page) {
         EXPECT_EQ(ComboLines(page, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}))
             << "the one on index 2 keeps its own";
         EXPECT_EQ(Selected(page, IDC_SREG_INDEX), CString(_T("2")));
@@ -98,8 +95,7 @@ TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
     EXPECT_EQ(pTwo->m_nParamEx[SREG_INDEX_PARAMEX], 3) << "the line's number, not its place";
     EXPECT_EQ(pTwo->m_nParamEx[SREG_BIT_PARAMEX], 9);
     // The same list in a simulation's sheet.
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pTwo);
+    CAllPropertySheet* pSheet = RunningSheet(pTwo);
     ASSERT_NE(pSheet, nullptr);
     EXPECT_EQ(ComboLines(*pSheet->m_pMainPage, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}));
     EXPECT_EQ(Selected(*pSheet->m_pMainPage, IDC_SREG_INDEX), CString(_T("3")));
@@ -118,8 +114,7 @@ TEST_F(RelayMemPages, APulseRelayOpensOnItsPriorityAndAClickMarksThePage)
 {
     CBlockObj* pRelay = Block(BT_PR);
     pRelay->m_nParamEx[PR_SET_WINS_PARAMEX] = 1;
-    EditModal(pRelay, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pRelay, [&](CPropertyPage& page) {
         EXPECT_TRUE(page.IsDlgButtonChecked(IDC_PRIORITY_S));
         EXPECT_FALSE(page.IsDlgButtonChecked(IDC_PRIORITY_R));
         page.SetModified(FALSE);
@@ -166,8 +161,7 @@ TEST_F(RelayMemPages, ANewMemoryBlockOpensWithTheDashLinesAndStoresNoSource)
 {
     CBlockObj* pMem = Block(BT_MEM, 200, 100);
     Block(BT_COUNTER, 200, 200);
-    EditModal(pMem, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pMem, [&](CPropertyPage& page) {
         EXPECT_EQ(Selected(page, IDC_MEM_BLOCK), CString(_T('-'), 51));
         EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 33)}));
         for (const CString& line : ComboLines(page, IDC_MEM_BLOCK)) {
@@ -185,8 +179,7 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
 {
     CBlockObj* pMem = Block(BT_MEM, 200, 100);
     CBlockObj* pSource = Block(BT_MAXMIN, 200, 200);
-    EditModal(pMem, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pMem, [&](CPropertyPage& page) {
         CComboBox& blocks = Combo(page, IDC_MEM_BLOCK);
         ASSERT_GE(blocks.GetCount(), 2);
         blocks.UserSelect(1);
@@ -199,8 +192,7 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
     EXPECT_EQ(pMem->m_nParam[MEM_BLOCK_INDEX_PARAM], 1);
     EXPECT_EQ(pMem->m_nParam[MEM_VALUE_INDEX_PARAM], 2);
     // Opened again on its source; the dash line takes it away, flag and all, on Apply too.
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pMem);
+    CAllPropertySheet* pSheet = RunningSheet(pMem);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     EXPECT_EQ(Combo(page, IDC_MEM_BLOCK).GetCurSel(), 1);

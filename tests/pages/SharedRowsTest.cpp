@@ -29,6 +29,24 @@ protected:
                    DialogItem(IDC_REF_VALUE, WC_EDIT, WS_BORDER | WS_TABSTOP, CRect(70, 7, 120, 19))};
         AfxRegisterDialogTemplate(t);
     }
+    void TearDown() override
+    {
+        m_dlg.DestroyWindow();
+        SheetFixture::TearDown();
+    }
+    // The dialog with the row of pOwn's page, the reference on the block of that number.
+    void Open(CBlockObj* pOwn, int nReference, bool bShow = false)
+    {
+        ASSERT_TRUE(m_dlg.Create(IDD_REFERENCE_TEST, Frame()));
+        if (bShow)
+            m_dlg.ShowWindow(SW_SHOW);
+        m_row.m_bUse = TRUE;
+        m_row.m_nBlockNumber = nReference;
+        ASSERT_TRUE(m_row.Create(m_dlg, &Doc(), pOwn->m_nNumber));
+    }
+
+    CDialog m_dlg{IDD_REFERENCE_TEST};
+    CReferenceRow m_row{IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST};
 };
 
 TEST_F(SharedRows, TheReferenceListTakesThePlaceOfTheValue)
@@ -36,34 +54,27 @@ TEST_F(SharedRows, TheReferenceListTakesThePlaceOfTheValue)
     CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
     CBlockObj* pOther = Block(BT_COUNTER, 100, 200);
     CBlockObj* pThird = Block(BT_COUNTER, 100, 300);
-    CDialog dlg(IDD_REFERENCE_TEST);
-    ASSERT_TRUE(dlg.Create(IDD_REFERENCE_TEST, Frame()));
-    dlg.ShowWindow(SW_SHOW);
-    CReferenceRow row(IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST);
-    row.m_bUse = TRUE;
-    row.m_nBlockNumber = pThird->m_nNumber;
-    ASSERT_TRUE(row.Create(dlg, &Doc(), pOwn->m_nNumber));
-    auto* pList = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_REF_LIST));
+    ASSERT_NO_FATAL_FAILURE(Open(pOwn, pThird->m_nNumber, true));
+    auto* pList = static_cast<CComboBox*>(m_dlg.GetDlgItem(IDC_REF_LIST));
     ASSERT_NE(pList, nullptr);
     EXPECT_EQ(pList->GetCount(), 2) << "the block itself is left out";
     CString strLine;
     pList->GetLBText(pList->GetCurSel(), strLine);
     EXPECT_EQ(CReferenceRow::NumberOfLine(strLine), pThird->m_nNumber) << strLine.ToUtf8();
     EXPECT_TRUE(pList->IsWindowVisible());
-    EXPECT_FALSE(dlg.GetDlgItem(IDC_REF_VALUE)->IsWindowVisible());
-    EXPECT_EQ(dlg.GetNextDlgTabItem(dlg.GetDlgItem(IDC_REF_VALUE)), pList) << "the list follows the value in tab order";
+    EXPECT_FALSE(m_dlg.GetDlgItem(IDC_REF_VALUE)->IsWindowVisible());
+    EXPECT_EQ(m_dlg.GetNextDlgTabItem(m_dlg.GetDlgItem(IDC_REF_VALUE)), pList) << "the list follows the value in tab order";
     pList->SetCurSel(0);
-    row.ReadChoice();
-    EXPECT_EQ(row.m_nBlockNumber, pOther->m_nNumber);
-    dlg.CheckDlgButton(IDC_REF_CHECK, 0);
-    row.OnCheckClicked(dlg);
+    m_row.ReadChoice();
+    EXPECT_EQ(m_row.m_nBlockNumber, pOther->m_nNumber);
+    m_dlg.CheckDlgButton(IDC_REF_CHECK, 0);
+    m_row.OnCheckClicked(m_dlg);
     EXPECT_FALSE(pList->IsWindowVisible());
-    EXPECT_TRUE(dlg.GetDlgItem(IDC_REF_VALUE)->IsWindowVisible());
-    row.ReadChoice();
-    EXPECT_EQ(row.m_nBlockNumber, -1) << "no reference without the box";
+    EXPECT_TRUE(m_dlg.GetDlgItem(IDC_REF_VALUE)->IsWindowVisible());
+    m_row.ReadChoice();
+    EXPECT_EQ(m_row.m_nBlockNumber, -1) << "no reference without the box";
     EXPECT_EQ(CReferenceRow::NumberOfLine(_T("B12[Up/Down Counter]")), 9012);
     EXPECT_EQ(CReferenceRow::NumberOfLine(_T("Bx")), -1);
-    dlg.DestroyWindow();
 }
 
 // A referenced block the list does not offer is no choice in the list, and reading the choice
@@ -72,18 +83,12 @@ TEST_F(SharedRows, AReferencedBlockTheListLacksIsKept)
 {
     CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
     Block(BT_COUNTER, 100, 200);
-    CDialog dlg(IDD_REFERENCE_TEST);
-    ASSERT_TRUE(dlg.Create(IDD_REFERENCE_TEST, Frame()));
-    CReferenceRow row(IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST);
-    row.m_bUse = TRUE;
-    row.m_nBlockNumber = NUM_FUNCTION_BLOCK + 77;
-    ASSERT_TRUE(row.Create(dlg, &Doc(), pOwn->m_nNumber));
-    auto* pList = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_REF_LIST));
+    ASSERT_NO_FATAL_FAILURE(Open(pOwn, NUM_FUNCTION_BLOCK + 77));
+    auto* pList = static_cast<CComboBox*>(m_dlg.GetDlgItem(IDC_REF_LIST));
     ASSERT_NE(pList, nullptr);
     EXPECT_EQ(pList->GetCurSel(), -1);
-    row.ReadChoice();
-    EXPECT_EQ(row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 77);
-    dlg.DestroyWindow();
+    m_row.ReadChoice();
+    EXPECT_EQ(m_row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 77);
 }
 
 // B12 stands before B1 in the list: the reference to B1 is found by its number, not by the
@@ -93,15 +98,9 @@ TEST_F(SharedRows, TheReferenceIsSelectedByItsExactNumber)
     CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
     Block(BT_COUNTER, 100, 200)->m_nNumber = NUM_FUNCTION_BLOCK + 12;
     Block(BT_COUNTER, 100, 300)->m_nNumber = NUM_FUNCTION_BLOCK + 1;
-    CDialog dlg(IDD_REFERENCE_TEST);
-    ASSERT_TRUE(dlg.Create(IDD_REFERENCE_TEST, Frame()));
-    CReferenceRow row(IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST);
-    row.m_bUse = TRUE;
-    row.m_nBlockNumber = NUM_FUNCTION_BLOCK + 1;
-    ASSERT_TRUE(row.Create(dlg, &Doc(), pOwn->m_nNumber));
-    row.ReadChoice();
-    EXPECT_EQ(row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 1);
-    dlg.DestroyWindow();
+    ASSERT_NO_FATAL_FAILURE(Open(pOwn, NUM_FUNCTION_BLOCK + 1));
+    m_row.ReadChoice();
+    EXPECT_EQ(m_row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 1);
 }
 
 TEST_F(SharedRows, TheHexBoxTakesFourHexDigitsInCapitals)

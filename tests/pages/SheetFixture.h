@@ -5,10 +5,12 @@
 
 #include "blocks/BlockObj.h"
 #include "document/DocTestSupport.h"
+#include "document/ModelSettings.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "pages/sheet/AllPropertySheet.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Cursor.h"
@@ -21,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <utility>
 
 class SheetFixture : public ::testing::Test {
@@ -38,9 +41,11 @@ protected:
     void TearDown() override
     {
         CDialog::SetDialogHook(nullptr);
+        g_bChineseUI = m_bChineseUI;
         m_app.Close();
         g_bShowAtNewFile = m_bShowAtNewFile;
         g_wHardwareCode = m_wHardwareCode;
+        SetPageTextLookup(nullptr);
         AfxResetKeyState();
     }
 
@@ -75,6 +80,12 @@ protected:
         Command(ID_TOOLS_SIMULATION);
         ASSERT_EQ(V().EditMode(), EDIT_MODE_SIMULATE);
     }
+    // The block's modeless sheet in a simulation started for it; null when none opened.
+    CAllPropertySheet* RunningSheet(CBlockObj* pBlock)
+    {
+        StartSimulation();
+        return OpenSheet(pBlock);
+    }
     // The next modal sheet: act runs once it shows, then the sheet gets the button nButton.
     void OnModal(std::function<void(CPropertySheet&)> act, int nButton)
     {
@@ -91,6 +102,37 @@ protected:
         OnModal(std::move(act), nButton);
         Properties(pBlock);
     }
+    // EditModal with act run on the sheet's main page.
+    void EditPage(CBlockObj* pBlock, std::function<void(CBlockPage&)> act, int nButton)
+    {
+        EditModal(pBlock, [act = std::move(act)](CPropertySheet& sheet) { act(MainPage(sheet)); }, nButton);
+    }
+    // Block Properties on the block: the text goes into a control of the shown page, then OK
+    // and Cancel. True when OK left the sheet open, as a refused entry does.
+    bool OkKeepsTheSheet(CBlockObj* pBlock, int nID, LPCTSTR lpszText)
+    {
+        bool bStillOpen = false;
+        CDialog::SetDialogHook([&](CDialog& dlg) {
+            SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), nID, lpszText);
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            bStillOpen = IsWindow(&dlg) != FALSE;
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        Properties(pBlock);
+        CDialog::SetDialogHook(nullptr);
+        return bStillOpen;
+    }
+    // The pages' texts by key, the template's text where a key has none.
+    static void UseTexts(std::map<WORD, CString> texts)
+    {
+        SetPageTextLookup([texts = std::move(texts)](WORD nKey, CString& str) {
+            const auto it = texts.find(nKey);
+            if (it == texts.end())
+                return FALSE;
+            str = it->second;
+            return TRUE;
+        });
+    }
     static void SetText(CWnd& parent, int nID, LPCTSTR lpszText)
     {
         CWnd* pControl = parent.GetDlgItem(nID);
@@ -103,6 +145,12 @@ protected:
         if (CWnd* pControl = parent.GetDlgItem(nID))
             pControl->GetWindowText(str);
         return str;
+    }
+    // The text set into the control; what the control shows after it.
+    static CString Entered(CWnd& parent, int nID, LPCTSTR lpszText)
+    {
+        SetText(parent, nID, lpszText);
+        return Text(parent, nID);
     }
     static CBlockPage& MainPage(CPropertySheet& sheet) { return *static_cast<CAllPropertySheet&>(sheet).m_pMainPage; }
     static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
@@ -160,5 +208,6 @@ protected:
     CMessageBoxRecorder m_boxes;
     int m_bShowAtNewFile = 1;
     const WORD m_wHardwareCode = g_wHardwareCode;  // the global the tests set, put back after each
+    const int m_bChineseUI = g_bChineseUI;  // likewise, with the page texts' lookup
     CPropertySheet* m_pShownSheet = nullptr;
 };

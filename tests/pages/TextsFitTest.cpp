@@ -584,6 +584,20 @@ protected:
         }
     }
 
+    // The check run in English and in Chinese: more than nAtLeast controls, and none cut.
+    void CheckInBothLanguages(const std::function<void()>& check, int nAtLeast)
+    {
+        for (int nChinese : {0, 1}) {
+            UseLanguage(nChinese);
+            check();
+        }
+        EXPECT_GT(m_nChecked, nAtLeast);
+        std::string strFaults;
+        for (const std::string& strFault : m_faults)
+            strFaults += strFault + "\n";
+        EXPECT_TRUE(m_faults.empty()) << m_faults.size() << " faults:\n" << strFaults;
+    }
+
     WORD m_wWasHardware = g_wHardwareCode;
     std::unique_ptr<CMessageBoxRecorder> m_pBoxes;
     QString m_strShots;
@@ -593,30 +607,14 @@ protected:
 
 TEST_F(TextsFit, EveryTextFitsItsControlInBothLanguages)
 {
-    for (int nChinese : {0, 1}) {
-        UseLanguage(nChinese);
-        CheckEveryWindow();
-    }
-    EXPECT_GT(m_nChecked, 300);
-    std::string strFaults;
-    for (const std::string& strFault : m_faults)
-        strFaults += strFault + "\n";
-    EXPECT_TRUE(m_faults.empty()) << m_faults.size() << " faults:\n" << strFaults;
+    CheckInBothLanguages([this] { CheckEveryWindow(); }, 300);
 }
 
 // The sheets the Properties command opens while the diagram runs, in both languages: the box
 // that shows the running value clears the controls above it.
 TEST_F(TextsFit, EverySimulatedSheetFitsInBothLanguages)
 {
-    for (int nChinese : {0, 1}) {
-        UseLanguage(nChinese);
-        CheckEverySimulationSheet();
-    }
-    EXPECT_GT(m_nChecked, 200);
-    std::string strFaults;
-    for (const std::string& strFault : m_faults)
-        strFaults += strFault + "\n";
-    EXPECT_TRUE(m_faults.empty()) << m_faults.size() << " faults:\n" << strFaults;
+    CheckInBothLanguages([this] { CheckEverySimulationSheet(); }, 200);
 }
 
 // A timer whose time comes from a block of a long type name shows that block's line whole, on

@@ -83,8 +83,7 @@ TEST_F(TimerPages, TheLowPartBecomes59WhenHoursOrMinutesAreChosen)
         CBlockObj* pTimer = Block(c.nType);
         CString strAfterBase;
         CString strTyped;
-        EditModal(pTimer, [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
+        EditPage(pTimer, [&](CBlockPage& page) {
             Choose(page, t.nBase, TIME_BASE_SECONDS);
             Type(page, t.nLow, _T("75"));
             EXPECT_EQ(Text(page, t.nLow), CString(_T("75"))) << "hundredths run to 99";
@@ -111,8 +110,7 @@ TEST_F(TimerPages, OkWithAReferenceStoresNoConstantButTheBaseTheFlagAndTheUnit)
         WriteBlockWord(*pTimer, t.pSlot->low, 30);
         WriteBlockWord(*pTimer, t.pSlot->high, 5);
         WriteBlockWord(*pTimer, t.pSlot->base, TIME_BASE_MINUTES);
-        EditModal(pTimer, [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
+        EditPage(pTimer, [&](CBlockPage& page) {
             Press(page, t.nReference);
             EXPECT_TRUE(Visible(page, int(t.nUnitList)));
             EXPECT_FALSE(Visible(page, t.nLow));
@@ -204,8 +202,7 @@ TEST_F(TimerPages, PulseCyclesAndTheRandomGeneratorsRetentivity)
     EXPECT_FALSE(bRetentiveShown);
     EXPECT_FALSE(bCyclesShown);
     EXPECT_EQ(pRandom->m_nParam[BLOCK_RETENTIVE_PARAM], 1) << "OK leaves the word alone";
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pRandom);
+    CAllPropertySheet* pSheet = RunningSheet(pRandom);
     ASSERT_NE(pSheet, nullptr);
     for (const auto& [word, nValue] : pSheet->BuildApplyRecord().words)
         EXPECT_FALSE(word.array == BlockWordArray::Param && word.nIndex == BLOCK_RETENTIVE_PARAM);
@@ -253,8 +250,7 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     pGenerator->m_nParam[BLOCK_REF_USED_PARAM + 1] = 1;
     pGenerator->m_pRefBlock[1] = pCounter;
     pGenerator->m_nRefBlock[1] = pCounter->m_nNumber;
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pGenerator);
+    CAllPropertySheet* pSheet = RunningSheet(pGenerator);
     ASSERT_NE(pSheet, nullptr);
     pGenerator->m_bTiming = 1;
     pGenerator->m_dRunTime = 500.0;
@@ -361,8 +357,7 @@ TEST_F(WeeklyPages, TwoOpenSheetsFollowTheirOwnPulseOutput)
     CBlockObj* pPulsed = Block(BT_WT, 200, 100);
     CBlockObj* pPlain = Block(BT_WT, 200, 300);
     pPulsed->m_nParam[WT_PULSE_PARAM] = 1;
-    StartSimulation();
-    CAllPropertySheet* pPulsedSheet = OpenSheet(pPulsed);
+    CAllPropertySheet* pPulsedSheet = RunningSheet(pPulsed);
     CAllPropertySheet* pPlainSheet = OpenSheet(pPlain);
     ASSERT_TRUE(pPulsedSheet && pPlainSheet);
     CWeeklyCams1* pPulsedCam = Cam(*pPulsedSheet, 0);
@@ -382,8 +377,7 @@ TEST_F(WeeklyPages, ApplyWritesDaysAndTimesButKeepsThePulseOutputWord)
 {
     Doc().m_wHardwareCode = kNewerHardware;
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_WT));
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pTimer);
+    CAllPropertySheet* pSheet = RunningSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     Tick(*pSheet->m_pMainPage, IDC_PULSE_OUTPUT, true);
     CWeeklyCams1* pFirst = Cam(*pSheet, 0);
@@ -412,14 +406,7 @@ TEST_F(WeeklyPages, FourPagesAndTheCommentWithTheirChineseTitles)
     const std::map<WORD, CString> texts = {{175, CString(u"\u5e38\u89c4")}, {146, CString(u"\u51f8\u8f6e1")},
                                            {148, CString(u"\u51f8\u8f6e2")}, {149, CString(u"\u51f8\u8f6e3")},
                                            {170, CString(u"\u6ce8\u91ca")}};
-    SetPageTextLookup([&](WORD nKey, CString& str) {
-        const auto it = texts.find(nKey);
-        if (it == texts.end())
-            return FALSE;
-        str = it->second;
-        return TRUE;
-    });
-    const int nWasChinese = g_bChineseUI;
+    UseTexts(texts);
     CBlockObj* pTimer = Block(BT_WT);
     std::vector<CString> titles[2];
     for (int nChinese : {0, 1}) {
@@ -429,8 +416,6 @@ TEST_F(WeeklyPages, FourPagesAndTheCommentWithTheirChineseTitles)
                 titles[nChinese].push_back(sheet.GetPage(i)->GetTabTitle());
         }, IDCANCEL);
     }
-    g_bChineseUI = nWasChinese;
-    SetPageTextLookup(nullptr);
     EXPECT_EQ(titles[0], (std::vector<CString>{_T("General"), _T("Cams"), _T("Cams"), _T("Cams"), _T("Comment")}));
     EXPECT_EQ(titles[1], (std::vector<CString>{texts.at(175), texts.at(146), texts.at(148), texts.at(149), texts.at(170)}));
 }
@@ -484,8 +469,7 @@ TEST_F(TimerPages, YearlyMonthlyAndPulseOutputGreyTheirEdits)
 {
     Doc().m_wHardwareCode = kNewerHardware;
     CBlockObj* pTimer = Block(BT_YT);
-    EditModal(pTimer, [&](CPropertySheet& sheet) {
-        CBlockPage& page = MainPage(sheet);
+    EditPage(pTimer, [&](CBlockPage& page) {
         EXPECT_EQ(Text(page, IDC_YT_ON_YEAR), CString(_T("2000")));
         EXPECT_EQ(Text(page, IDC_YT_OFF_YEAR), CString(_T("2099")));
         EXPECT_TRUE(page.IsDlgButtonChecked(IDC_YT_YEARLY));
@@ -591,8 +575,7 @@ TEST_F(TimerPages, TheAveragesTimeAndSamplesFollowTheUnit)
     };
     UINT nDaysChars = 0;
     UINT nHoursChars = 0;
-    EditModal(pAverage, [&](CPropertySheet& sheet) {
-        CBlockPage& page = MainPage(sheet);
+    EditPage(pAverage, [&](CBlockPage& page) {
         EXPECT_FALSE(Visible(page, IDC_AVG_REFERENCE));
         nDaysChars = static_cast<CEdit*>(page.GetDlgItem(IDC_AVG_TIME))->GetLimitText();
         for (const Step& step : steps) {
@@ -635,8 +618,7 @@ TEST_F(TimerPages, TheThresholdTriggersGateTimeAndItsReference)
         pTrigger->m_pRefBlock[0] = c.wHardware == kOlderHardware ? pCounter : nullptr;
         bool bShown = false;
         CString strUnit;
-        EditModal(pTrigger, [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
+        EditPage(pTrigger, [&](CBlockPage& page) {
             bShown = Visible(page, IDC_TT_REFERENCE);
             Type(page, IDC_TT_ON, _T("120"));
             if (c.bUseReference)
@@ -686,8 +668,7 @@ TEST_F(SwitchPages, TheStandardOptionSetsThePreWarningOfTheBaseAndGreysIt)
         pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = c.nBase;
         pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 30;
         pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX] = 2;
-        EditModal(pSwitch, [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
+        EditPage(pSwitch, [&](CBlockPage& page) {
             EXPECT_FALSE(page.IsDlgButtonChecked(IDC_SW_STANDARD));
             EXPECT_TRUE(Enabled(page, IDC_SW_WARN_LOW));
             Tick(page, IDC_SW_STANDARD, true);
@@ -727,8 +708,7 @@ TEST_F(SwitchPages, AHandMadeStandardPreWarningComesBackAsTheOption)
             Type(page, IDC_SW_PERIOD_LOW, c.lpszPeriod);
         };
         if (c.bSimulate) {
-            StartSimulation();
-            CAllPropertySheet* pSheet = OpenSheet(pSwitch);
+            CAllPropertySheet* pSheet = RunningSheet(pSwitch);
             ASSERT_NE(pSheet, nullptr);
             act(*pSheet->m_pMainPage);
             Press(*pSheet, ID_APPLY_NOW);
@@ -753,8 +733,7 @@ TEST_F(SwitchPages, ABaseOfHoursOrMinutesClampsTheLowPartsItGoverns)
         pSwitch->m_nParam[TIMER_ON_LOW_PARAM] = 85;
         pSwitch->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_MINUTES;
         std::vector<int> lows;
-        EditModal(pSwitch, [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
+        EditPage(pSwitch, [&](CBlockPage& page) {
             Choose(page, IDC_TIME2_BASE, TIME_BASE_MINUTES);
             for (int nID : {IDC_TIME2_LOW, IDC_SW_WARN_LOW, IDC_SW_PERIOD_LOW})
                 lows.push_back(Low(page, nID));
@@ -837,8 +816,7 @@ TEST_F(TimerPages, TheHoursCountersLiveValueAndItsOlderForm)
     Doc().m_wHardwareCode = kOlderHardware;
     std::vector<int> shown;
     bool bRetentiveFixed = false;
-    EditModal(pCounter, [&](CPropertySheet& sheet) {
-        CBlockPage& page = MainPage(sheet);
+    EditPage(pCounter, [&](CBlockPage& page) {
         for (int nID : {IDC_HC_MI_HOURS, IDC_HC_MI_MINUTES, IDC_HC_OT_HOURS, IDC_HC_OT_MINUTES, IDC_HC_REFERENCE})
             if (Visible(page, nID))
                 shown.push_back(nID);
@@ -916,8 +894,7 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
 TEST_F(TimerPages, ApplyWithTheRunStoppedTakesOnlyTheHours)
 {
     auto* pCounter = static_cast<CBlockHCOUNTER*>(Block(BT_HCOUNTER));
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pCounter);
+    CAllPropertySheet* pSheet = RunningSheet(pCounter);
     ASSERT_NE(pSheet, nullptr);
     CSimulationBarDlg* pBar = V().GetParentFrame()->GetSimulationBarDlg();
     ASSERT_NE(pBar, nullptr);
@@ -1006,8 +983,7 @@ TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
 TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
 {
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_WT));
-    StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pTimer);
+    CAllPropertySheet* pSheet = RunningSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     CString strExpected;
     CSimContext sim = V().MakeSimContext();

@@ -59,6 +59,12 @@ protected:
         MSG msg = MouseRestingOn(control);
         m_tip.RelayEvent(&msg);
     }
+    // The mouse comes to rest on the control and stays there a while.
+    void RestOn(CWnd& control, UINT nMilliseconds = 500)
+    {
+        MoveOver(control);
+        Wait(nMilliseconds);
+    }
 
     CSize ShownSize()
     {
@@ -75,8 +81,7 @@ protected:
 
 TEST_F(ToolTip, ShowsAfterTheDelayAndGoesAfterFiveSeconds)
 {
-    MoveOver(m_first);
-    Wait(400);
+    RestOn(m_first, 400);
     EXPECT_FALSE(m_tip.IsTipShown());
     Wait(100);
     ASSERT_TRUE(m_tip.IsTipShown());
@@ -90,18 +95,15 @@ TEST_F(ToolTip, ShowsAfterTheDelayAndGoesAfterFiveSeconds)
     EXPECT_TRUE(m_tip.IsTipShown());
     Wait(600);
     EXPECT_FALSE(m_tip.IsTipShown()) << "five seconds over the control";
-    MoveOver(m_first);
-    Wait(1000);
+    RestOn(m_first, 1000);
     EXPECT_FALSE(m_tip.IsTipShown()) << "not again over the same control";
-    MoveOver(m_second);
-    Wait(500);
+    RestOn(m_second);
     EXPECT_TRUE(m_tip.IsTipShown()) << "another control starts anew";
 }
 
 TEST_F(ToolTip, AClickTurnsATwoPartTextAndAKeyHidesIt)
 {
-    MoveOver(m_second);
-    Wait(500);
+    RestOn(m_second);
     ASSERT_TRUE(m_tip.IsTipShown());
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("  Short")));
     m_tip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -117,8 +119,7 @@ TEST_F(ToolTip, AClickTurnsATwoPartTextAndAKeyHidesIt)
 TEST_F(ToolTip, ADisabledControlShowsItsTipAndRemovingATakesTheFirstOfTwins)
 {
     m_first.EnableWindow(FALSE);
-    MoveOver(m_first);
-    Wait(500);
+    RestOn(m_first);
     EXPECT_TRUE(m_tip.IsTipShown());
     m_tip.AddTool(&m_first, _T("twin"));
     EXPECT_EQ(m_tip.GetToolCount(), 3);
@@ -126,8 +127,7 @@ TEST_F(ToolTip, ADisabledControlShowsItsTipAndRemovingATakesTheFirstOfTwins)
     EXPECT_EQ(m_tip.GetToolCount(), 2);
     EXPECT_FALSE(m_tip.IsTipShown()) << "the tool shown went";
     MoveOver(m_second);
-    MoveOver(m_first);
-    Wait(500);
+    RestOn(m_first);
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("twin")));
 }
 
@@ -138,8 +138,7 @@ TEST_F(ToolTip, AHiddenControlsTipStaysOffTheControlInItsPlace)
     CComboBox list;
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 110, 30), &m_owner, 1003));
     m_first.ShowWindow(SW_HIDE);
-    MoveOver(list);
-    Wait(1000);
+    RestOn(list, 1000);
     EXPECT_FALSE(m_tip.IsTipShown());
 
     CButton frame;
@@ -147,15 +146,13 @@ TEST_F(ToolTip, AHiddenControlsTipStaysOffTheControlInItsPlace)
     CEdit framed;
     ASSERT_TRUE(framed.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 105, 110, 125), &m_owner, 1005));
     m_tip.AddTool(&framed, _T("framed"));
-    MoveOver(framed);
-    Wait(500);
+    RestOn(framed);
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("framed")));
 
     // The box shown again in the list's place has its tip back.
     list.ShowWindow(SW_HIDE);
     m_first.ShowWindow(SW_SHOW);
-    MoveOver(m_first);
-    Wait(500);
+    RestOn(m_first);
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("0 .. 100")));
 }
 
@@ -164,28 +161,24 @@ TEST_F(ToolTip, AToolWithoutTextAsksItsOwnerEachTimeItShows)
     CEdit third;
     ASSERT_TRUE(third.Create(WS_CHILD | WS_VISIBLE, CRect(10, 90, 110, 110), &m_owner, 1003));
     m_tip.AddTool(&third, LPSTR_TEXTCALLBACK, nullptr, 7);
-    MoveOver(third);
-    Wait(500);
+    RestOn(third);
     ASSERT_TRUE(m_tip.IsTipShown());
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("asked")));
     ASSERT_EQ(m_owner.m_requests.size(), 1U);
     EXPECT_EQ(m_owner.m_requests[0], std::make_pair(WPARAM(7), UINT_PTR(1003)));
     m_owner.m_strAnswer = _T("Short\rLong");
     MoveOver(m_first);
-    MoveOver(third);
-    Wait(500);
+    RestOn(third);
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("  Short"))) << "the answer of the moment";
     m_owner.m_strAnswer.Empty();
     MoveOver(m_first);
-    MoveOver(third);
-    Wait(500);
+    RestOn(third);
     EXPECT_FALSE(m_tip.IsTipShown()) << "no answer, no tip";
 }
 
 TEST_F(ToolTip, TheFontSizesTheTipAndTheMessagesSetAndReadIt)
 {
-    MoveOver(m_first);
-    Wait(500);
+    RestOn(m_first);
     const CSize sizeSystem = ShownSize();
     LOGFONT big = CToolTipWnd::GetSystemStatusFont();
     big.lfHeight = -30;
@@ -198,8 +191,7 @@ TEST_F(ToolTip, TheFontSizesTheTipAndTheMessagesSetAndReadIt)
     m_tip.GetFont()->GetLogFont(&read);
     EXPECT_EQ(read.lfHeight, -30);
     MoveOver(m_second);
-    MoveOver(m_first);
-    Wait(500);
+    RestOn(m_first);
     EXPECT_GT(ShownSize().cy, sizeSystem.cy);
     EXPECT_GT(ShownSize().cx, sizeSystem.cx);
     m_tip.SendMessage(WM_SETFONT, 0, TRUE);
@@ -222,13 +214,11 @@ TEST_F(ToolTip, EachToolKeepsTheWidthAndColoursSetWhenItWasAdded)
         const QImage image = pWidget ? pWidget->grab().toImage() : QImage();
         return image.isNull() ? QColor() : image.pixelColor(image.width() - 2, image.height() - 2);
     };
-    MoveOver(narrow);
-    Wait(500);
+    RestOn(narrow);
     ASSERT_TRUE(m_tip.IsTipShown());
     EXPECT_LE(ShownSize().cx, 40 + 2 + 3) << "wrapped at the width, plus the margins";
     const QColor crNarrow = backAtCorner();
-    MoveOver(wide);
-    Wait(500);
+    RestOn(wide);
     EXPECT_GT(ShownSize().cx, 100) << "a tool added before keeps the widest line";
     if (QtWidgetOf(m_tip)) {
         EXPECT_EQ(crNarrow, QColor(0, 0, 160));
@@ -239,8 +229,7 @@ TEST_F(ToolTip, EachToolKeepsTheWidthAndColoursSetWhenItWasAdded)
 TEST_F(ToolTip, AClickOnTheTipGivesTheFocusBack)
 {
     m_first.SetFocus();
-    MoveOver(m_second);
-    Wait(500);
+    RestOn(m_second);
     ASSERT_TRUE(m_tip.IsTipShown());
     m_tip.SetFocus();  // what the click on the popup does to the keyboard
     m_tip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);

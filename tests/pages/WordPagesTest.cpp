@@ -50,13 +50,11 @@ TEST_F(WordPages, TheMaskShowsAsFourDigitsAndTypedLettersBecomeCapitals)
 {
     CBlockObj* pMask = Block(BT_ANDM);
     pMask->m_nParam[WORDOP_OPERAND_PARAM] = 0xA5;
-    EditModal(pMask, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pMask, [&](CPropertyPage& page) {
         EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("00A5")));
         auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(IDC_PARAM_VALUE));
         pEdit->SetSel(0, -1);
-        Type(page, IDC_PARAM_VALUE, u"1x*b2c");
-        EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("1B2C"))) << "only hexadecimal digits are typed";
+        EXPECT_EQ(Type(page, IDC_PARAM_VALUE, u"1x*b2c"), CString(_T("1B2C"))) << "only hexadecimal digits are typed";
     }, IDOK);
     EXPECT_EQ(pMask->m_nParam[WORDOP_OPERAND_PARAM], 0x1B2C);
     EXPECT_EQ(pMask->m_strParamText, CString(_T("1B2C")));
@@ -95,8 +93,7 @@ TEST_F(WordPages, PastedMaskTextIsReadInEitherCaseOrRefusedAtOk)
         CBlockObj* pMask = Block(BT_XORM);
         pMask->m_nParam[WORDOP_OPERAND_PARAM] = 0x77;
         m_boxes.Clear();
-        OnOk([&](CPropertyPage& page) { SetText(page, IDC_PARAM_VALUE, c.lpszPasted); });
-        Properties(pMask);
+        EditOk(pMask, [&](CPropertyPage& page) { SetText(page, IDC_PARAM_VALUE, c.lpszPasted); });
         EXPECT_EQ(pMask->m_nParam[WORDOP_OPERAND_PARAM], c.nMask);
         EXPECT_EQ(m_boxes.Boxes().size(), c.bAccepted ? 0u : 1u);
     }
@@ -107,8 +104,7 @@ TEST_F(WordPages, NotMaskHidesTheMaskGroupAndKeepsItsWord)
     CBlockObj* pNot = Block(BT_NOTM);
     pNot->m_nParam[WORDOP_OPERAND_PARAM] = 0x1234;
     ReferenceSource();
-    EditModal(pNot, [&](CPropertySheet& sheet) {
-        CPropertyPage& page = *sheet.GetActivePage();
+    EditShown(pNot, [&](CPropertyPage& page) {
         for (int nID : {IDC_PARAM_GROUP, IDC_PARAM_VALUE, IDC_SETTING_BUTTON, IDC_HEX_LABEL, IDC_REFERENCE_BUTTON})
             EXPECT_FALSE(Shown(page, nID)) << nID;
         EXPECT_TRUE(Shown(page, IDC_PROTECT_ACTIVE));
@@ -128,8 +124,7 @@ TEST_F(WordPages, AReferenceReplacesTheParameterAndSwitchingItOffClearsIt)
         SCOPED_TRACE(nType);
         CBlockObj* pBlock = Block(nType);
         pBlock->m_nParam[WORDOP_OPERAND_PARAM] = 3;
-        EditModal(pBlock, [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
+        EditShown(pBlock, [&](CPropertyPage& page) {
             ASSERT_TRUE(page.GetDlgItem(IDC_REFERENCE_BUTTON)->IsWindowEnabled());
             EXPECT_FALSE(Shown(page, int(IDC_REFERENCE_LIST)));
             Click(page, IDC_REFERENCE_BUTTON);
@@ -140,8 +135,7 @@ TEST_F(WordPages, AReferenceReplacesTheParameterAndSwitchingItOffClearsIt)
         EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 1);
         EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], nStored);
         LPCTSTR pszValue = nType == BT_ANDM ? _T("0003") : _T("3");
-        EditModal(pBlock, [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
+        EditShown(pBlock, [&](CPropertyPage& page) {
             EXPECT_TRUE(Shown(page, int(IDC_REFERENCE_LIST))) << "the page opens on its reference";
             Click(page, IDC_REFERENCE_BUTTON);
             EXPECT_TRUE(Shown(page, IDC_PARAM_VALUE));
@@ -159,8 +153,7 @@ TEST_F(WordPages, ApplyOfAMaskClearsItsSpareWordButOkKeepsIt)
     pMask->m_nParamEx[MASK_SPARE_PARAMEX] = 1;
     EditModal(pMask, [](CPropertySheet&) {}, IDOK);
     EXPECT_EQ(pMask->m_nParamEx[MASK_SPARE_PARAMEX], 1);
-    StartSimulation();
-    Press(*OpenSheet(pMask), ID_APPLY_NOW);
+    Press(*RunningSheet(pMask), ID_APPLY_NOW);
     EXPECT_EQ(pMask->m_nParamEx[MASK_SPARE_PARAMEX], 0);
 }
 
@@ -190,11 +183,9 @@ TEST_F(WordPages, TypedValuesAreClampedToTheRangeOfTheType)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nType);
         CBlockObj* pBlock = Block(c.nType);
-        EditModal(pBlock, [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
+        EditShown(pBlock, [&](CPropertyPage& page) {
             SetText(page, IDC_PARAM_VALUE, _T(""));
-            Type(page, IDC_PARAM_VALUE, c.keys);
-            EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(c.lpszShown));
+            EXPECT_EQ(Type(page, IDC_PARAM_VALUE, c.keys), CString(c.lpszShown));
         }, IDCANCEL);
     }
 }
@@ -232,8 +223,7 @@ TEST_F(WordPages, ModuloRefusesABaseOfZeroAndRemainderTakesIt)
         CBlockObj* pBlock = Block(nType);
         pBlock->m_nParam[WORDOP_OPERAND_PARAM] = 7;
         m_boxes.Clear();
-        OnOk([](CPropertyPage& page) { SetText(page, IDC_PARAM_VALUE, _T("0")); });
-        Properties(pBlock);
+        EditOk(pBlock, [](CPropertyPage& page) { SetText(page, IDC_PARAM_VALUE, _T("0")); });
         if (nType == BT_MOD) {
             ASSERT_EQ(m_boxes.Boxes().size(), 1u);
             EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("Base number cannot be zero!")));
@@ -262,8 +252,7 @@ TEST_F(WordPages, EachTypeShowsItsControlsAndWritesItsWords)
         CBlockObj* pBlock = Block(c.nType);
         pBlock->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
         pBlock->m_nParamEx[MAXMIN_RESET_PARAMEX] = 1;
-        EditModal(pBlock, [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
+        EditShown(pBlock, [&](CPropertyPage& page) {
             EXPECT_EQ(Text(page, IDC_PARAM_GROUP), CString(c.lpszGroup));
             for (int nID : {IDC_MODE_TEXT_FIRST, IDC_MODE_TEXT_FIRST + 3, IDC_RESET_ON_DISABLE, IDC_RETENTIVE})
                 EXPECT_EQ(Shown(page, nID), c.bMaxMinControls) << nID;
@@ -285,8 +274,7 @@ TEST_F(WordPages, ApplyReplacesAReferencedValueAndWordToBitHasNoValueBox)
     CBlockObj* pWord = Block(BT_WORD2BIT, 200, 300);
     CBlockObj* pRand = Block(BT_RAND, 200, 400);
     pRand->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
-    StartSimulation();
-    CAllPropertySheet* pWordSheet = OpenSheet(pWord);
+    CAllPropertySheet* pWordSheet = RunningSheet(pWord);
     ASSERT_NE(pWordSheet, nullptr);
     EXPECT_FALSE(pWordSheet->m_pMainPage->HasCurrentValueBox());
     CAllPropertySheet* pSheet = OpenSheet(pMod);
