@@ -177,14 +177,16 @@ TEST_F(MsgTextDisplayQtTest, EscOnThePopupGivesTheActivationBackToTheDisplay)
     ShowTimerMessage();
     ASSERT_NE(Display(), nullptr);
     QWidget* pDisplay = QtWidgetOf(*Display());
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     pDisplay->activateWindow();
-    ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; });
+    ASSERT_TRUE(ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; }));
     ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
     CInPlaceParamDlg* pPopup = ShownGrid().m_pParamPopup;
     QWidget* pPopupWidget = QtWidgetOf(*pPopup);
-    pPopupWidget->activateWindow();
-    ProcessEventsUntil([pPopupWidget] { return QApplication::activeWindow() == pPopupWidget; });
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     ASSERT_EQ(ShownGrid().m_pParamPopup, pPopup);
+    pPopupWidget->activateWindow();
+    ASSERT_TRUE(ProcessEventsUntil([pPopupWidget] { return QApplication::activeWindow() == pPopupWidget; }));
     // The keyboard in the popup, as it opens: a late activation of the window manager's may
     // have taken it.
     CWnd* pEdit = pPopup->GetDlgItem(IDC_IPP_VALUE2);
@@ -192,6 +194,7 @@ TEST_F(MsgTextDisplayQtTest, EscOnThePopupGivesTheActivationBackToTheDisplay)
 
     QtType(QtWidgetOf(*pEdit), Qt::Key_Escape, QString(QChar(0x1b)));
     ASSERT_EQ(ShownGrid().m_pParamPopup, nullptr);
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; });
     EXPECT_EQ(QApplication::activeWindow(), pDisplay);
     EXPECT_EQ(CWnd::GetActiveWindow(), Display());

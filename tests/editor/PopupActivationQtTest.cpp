@@ -39,9 +39,6 @@ protected:
         QApplication::setActiveWindow(QtWidgetOf(wnd)->window());
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // The window manager's own traffic (mapping, focus) arrives before the next step.
-    static void Settle() { ProcessEventsUntil([] { return false; }, 300); }
-
     CMessageBoxRecorder m_boxes;
 };
 
@@ -78,14 +75,14 @@ TEST_F(PopupActivationQtTest, ActivatingAWindowWithTheValuePopupOpenClosesThePop
     };
     for (const auto& window : kWindows) {
         SCOPED_TRACE(window.pszWindow);
-        Settle();
+        ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
         Activate(*Frame());
         Click(*View(), BlockCentre(pAnalog));
         CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
         ASSERT_NE(pPopup, nullptr);
-        Settle();
-        Activate(*pPopup);
+        ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
         ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup);
+        Activate(*pPopup);
 
         ASSERT_TRUE(IsWindow(window.pWnd));
         Activate(*window.pWnd);

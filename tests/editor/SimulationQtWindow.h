@@ -8,6 +8,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/qt/WindowManagerRequests.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
@@ -91,9 +92,9 @@ protected:
     }
 
     // Qt's events until the condition holds: a window manager grants an activation in its own
-    // time. FALSE when the time (two seconds unless told) went by without it.
+    // time. FALSE when the time (ten seconds unless told) went by without it.
     template <typename Condition>
-    static bool ProcessEventsUntil(Condition condition, int nMs = 2000)
+    static bool ProcessEventsUntil(Condition condition, int nMs = 10000)
     {
         const QDeadlineTimer deadline(nMs);
         while (!condition()) {
@@ -103,6 +104,11 @@ protected:
         }
         return true;
     }
+
+    // The window manager has done what it was asked before (a window mapped and activated, a
+    // window restored): on a busy desktop it may do it seconds later, in the middle of the
+    // test's next step.
+    void SettleWindowManager() const { ASSERT_TRUE(WaitForWindowManager(*QtWidgetOf(*Frame()))); }
 
     RunningApp m_app{"qarvo-simulation-windows", RunningApp::Backend::Qt};
     int m_bShowAtNewFile = 1;

@@ -59,10 +59,12 @@ TEST_F(SimulationWindowsQtTest, ADoubleClickOnABlockWithAnOpenSheetBringsTheShee
     CAllPropertySheet* pOther = View()->OpenSheets().Find(pSecond->m_nNumber);
     ASSERT_NE(pOther, nullptr);
     // A window manager grants the new sheet the activation in its own time.
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     ProcessEventsUntil([pOther] { return QApplication::activeWindow() == QtWidgetOf(*pOther); });
     ASSERT_EQ(CWnd::GetActiveWindow(), pOther);
 
     DoubleClick(*View(), ClientCentre(*View(), *pFirst));
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     ProcessEventsUntil([pSheet] { return QApplication::activeWindow() == QtWidgetOf(*pSheet); });
     EXPECT_EQ(View()->OpenSheets().GetCount(), 2);
     EXPECT_EQ(CWnd::GetActiveWindow(), pSheet);
@@ -167,7 +169,7 @@ TEST_F(SimulationWindowsQtTest, TheValuePopupFollowsOrClosesWhenTheMainWindowIsR
     Simulate();
     AskWindowManagerToMaximise(*pMain, true);
     ASSERT_TRUE(ProcessEventsUntil([this] { return Frame()->IsZoomed(); }));
-    ProcessEventsUntil([] { return false; }, 300);
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     // In sight in the maximised window only.
     CRect rcView;
     View()->GetClientRect(rcView);
@@ -181,14 +183,14 @@ TEST_F(SimulationWindowsQtTest, TheValuePopupFollowsOrClosesWhenTheMainWindowIsR
         SCOPED_TRACE(c.pszName);
         AskWindowManagerToMaximise(*pMain, true);
         ASSERT_TRUE(ProcessEventsUntil([this] { return Frame()->IsZoomed(); }));
-        ProcessEventsUntil([] { return false; }, 300);
+        ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
         Click(*View(), ClientCentre(*View(), *c.pBlock));
         CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
         ASSERT_NE(pPopup, nullptr);
 
         AskWindowManagerToMaximise(*pMain, false);
         ASSERT_TRUE(ProcessEventsUntil([this] { return !Frame()->IsZoomed(); }));
-        ProcessEventsUntil([] { return false; }, 500);
+        ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
         View()->GetClientRect(rcView);
         ASSERT_LT(rcView.right, pFar->m_ptPos.x) << "the restored window is smaller";
         if (!c.bInSight) {
@@ -227,7 +229,7 @@ TEST_F(SimulationWindowsQtTest, TheValuePopupGoesAndComesBackWithTheShadedMainWi
     AskWindowManagerToShade(*pMain, true);
     EXPECT_TRUE(ProcessEventsUntil([pPopupWidget] { return !pPopupWidget || !pPopupWidget->isVisible(); }));
     // The window manager's own activation after the popup went.
-    ProcessEventsUntil([] { return false; }, 500);
+    ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
     ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup) << "out of sight, not closed";
     AskWindowManagerToShade(*pMain, false);
     EXPECT_TRUE(ProcessEventsUntil([pPopupWidget] { return pPopupWidget && pPopupWidget->isVisible(); }));
@@ -252,6 +254,7 @@ TEST_F(SimulationWindowsQtTest, AltClosesTheValuePopupWhenLetGoAndAltF4ClosesThe
     };
     for (const bool bWindowManagersClose : {false, true}) {
         SCOPED_TRACE(bWindowManagersClose ? "Alt+F4" : "Alt alone");
+        ASSERT_NO_FATAL_FAILURE(SettleWindowManager());
         pMain->activateWindow();
         ProcessEventsUntil([pMain] { return QApplication::activeWindow() == pMain; });
         Click(*View(), ClientCentre(*View(), *pInput));

@@ -342,7 +342,7 @@ TEST_F(UploadTest, OnScreenThePasswordTypedAtOnceOpensTheProgram)
     InitQtControls();
     CDialog::SetDialogHook([](CDialog&) {
         // On a desktop the keyboard reaches the dialog once the window manager has activated it.
-        const QDeadlineTimer deadline(3000);
+        const QDeadlineTimer deadline(10000);
         do
             QApplication::processEvents(QEventLoop::AllEvents, 20);
         while (!QApplication::focusWidget() && !deadline.hasExpired());

@@ -16,12 +16,11 @@
 #include "WindowManagerRequests.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QThread>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -115,20 +114,16 @@ protected:
         return QRect(rect.left, rect.top, rect.Width(), rect.Height());
     }
 
-    // Events are taken as they come, until the condition holds, and for a while after it.
-    static void Settle(const std::function<bool()>& bDone)
+    // Events are taken as they come until the condition holds once the window manager has done
+    // what it was asked: it may still frame or move the window after the condition first holds.
+    void Settle(const std::function<bool()>& bDone) const
     {
-        QElapsedTimer timer;
-        timer.start();
-        qint64 nHeldSince = -1;
-        while (timer.elapsed() < 3000 && (nHeldSince < 0 || timer.elapsed() - nHeldSince < 300)) {
-            QApplication::processEvents();
-            QThread::msleep(10);
-            if (!bDone())
-                nHeldSince = -1;
-            else if (nHeldSince < 0)
-                nHeldSince = timer.elapsed();
-        }
+        const QDeadlineTimer deadline(10000);
+        do {
+            while (!bDone() && !deadline.hasExpired())
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            ASSERT_TRUE(WaitForWindowManager(*FrameWidget()));
+        } while (!bDone() && !deadline.hasExpired());
     }
     // Shown maximised by the window manager, which then frames the window.
     void ShowMaximised() const

@@ -56,7 +56,7 @@ END_MESSAGE_MAP()
 // exposes the windows some time after they are shown.
 bool PaintedSoon(const std::string& name, std::size_t nFrom = 0)
 {
-    const QDeadlineTimer deadline(3000);
+    const QDeadlineTimer deadline(10000);
     const auto ended = [&] {
         const auto from = g_paints.begin() + std::ptrdiff_t(std::min(nFrom, g_paints.size()));
         return std::find(from, g_paints.end(), name + ":end") != g_paints.end();

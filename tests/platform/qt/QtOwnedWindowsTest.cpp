@@ -10,7 +10,6 @@
 #include "WindowManagerRequests.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -88,9 +87,7 @@ TEST_F(QtOwnedWindowsTest, OwnedWindowsAreTransientsOfTheOwnerAndCaptionlessPopu
             EXPECT_EQ(WindowCarriesState(*pWidget, "_NET_WM_STATE_SKIP_TASKBAR"), c.bOwned) << "shown " << nShown + 1;
             wnd.ShowWindow(SW_HIDE);
             // The window manager takes the window back before it appears again.
-            QDeadlineTimer withdrawn(300);
-            while (!withdrawn.hasExpired())
-                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            ASSERT_TRUE(WaitForWindowManager(*QtWidgetOf(m_frame)));
             wnd.ShowWindow(SW_SHOWNA);
         }
         wnd.DestroyWindow();

@@ -2,6 +2,10 @@
 
 #include "platform/qt/QtXcb.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -55,7 +59,79 @@ bool ListHolds(const QWidget& window, const char* pszList, const char* pszAtom)
                                         InternAtom(pConnection, pszAtom));
 }
 
+// Whether the condition holds within ten seconds; Qt's events are taken meanwhile.
+template <typename Condition>
+bool HoldsSoon(Condition condition)
+{
+    const QDeadlineTimer deadline(10000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+// A message the program sends to its own window: the X server queues it behind every event
+// already due to the program, so once Qt has dispatched it, it has dispatched those as well.
+class MarkerSeen : public QAbstractNativeEventFilter {
+public:
+    MarkerSeen(xcb_connection_t* pConnection, xcb_window_t window)
+        : m_window(window), m_type(InternAtom(pConnection, "QARVO_TEST_MARKER"))
+    {
+        QApplication::instance()->installNativeEventFilter(this);
+        xcb_client_message_event_t event;
+        std::memset(&event, 0, sizeof event);
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = m_type;
+        xcb_send_event(pConnection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
+        xcb_flush(pConnection);
+    }
+    ~MarkerSeen() override { QApplication::instance()->removeNativeEventFilter(this); }
+    bool nativeEventFilter(const QByteArray& eventType, void* pMessage, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* pEvent = static_cast<const xcb_client_message_event_t*>(pMessage);
+        const bool bMarker = (pEvent->response_type & 0x7F) == XCB_CLIENT_MESSAGE && pEvent->window == m_window &&
+                             pEvent->type == m_type;
+        m_bSeen = m_bSeen || bMarker;
+        return bMarker;
+    }
+    bool Seen() const { return m_bSeen; }
+
+private:
+    xcb_window_t m_window;
+    xcb_atom_t m_type;
+    bool m_bSeen = false;
+};
+
 }  // namespace
+
+bool WaitForWindowManager(const QWidget& window)
+{
+    xcb_connection_t* pConnection = XcbConnection();
+    if (!pConnection)
+        return true;
+    // The window manager handles its requests in order: once it has answered both, it has
+    // handled every request before them.
+    constexpr const char* kNoEffect = "_NET_WM_STATE_SKIP_PAGER";
+    const bool bHeld = WindowCarriesState(window, kNoEffect);
+    for (const bool bOn : {!bHeld, bHeld}) {
+        AskForStates(window, bOn, kNoEffect);
+        if (!HoldsSoon([&] { return WindowCarriesState(window, kNoEffect) == bOn; }))
+            return false;
+    }
+    const MarkerSeen marker(pConnection, xcb_window_t(window.winId()));
+    if (!HoldsSoon([&] { return marker.Seen(); }))
+        return false;
+    // What Qt made of the events (an activation) is delivered on its next turn.
+    QApplication::processEvents();
+    return true;
+}
 
 void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise)
 {

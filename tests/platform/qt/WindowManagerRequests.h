@@ -17,3 +17,9 @@ bool WindowCarriesState(const QWidget& window, const char* pszState);
 void AskWindowManagerToShade(const QWidget& window, bool bShade);
 // frame: the window's frame, title bar included, as it is to stand on the screen.
 void AskWindowManagerToPlace(const QWidget& window, const QRect& frame);
+// Returns once the window manager has handled what the program asked of it before the call (a
+// window mapped, an activation) and Qt has taken in what the window manager did about it: on a
+// busy machine that may come seconds late. The window manager is asked to set and clear a state
+// that changes nothing on the screen, on the window given; FALSE when it has not within ten
+// seconds. TRUE at once off X (offscreen).
+bool WaitForWindowManager(const QWidget& window);
