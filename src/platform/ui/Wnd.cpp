@@ -269,17 +269,18 @@ BOOL CWnd::DestroyWindow()
     if (!m_hWnd || m_bDestroying)
         return FALSE;
     ReleaseStateOfSubtree();
+    CWnd* pHeir = nullptr;
     if (!m_pParent) {
-        HandOnActivation();
+        pHeir = HandOnActivation();
     } else if (!(m_dwExStyle & WS_EX_NOPARENTNOTIFY) && !m_pParent->m_bDestroying) {
         // The parent hears of a child going before the child's WM_DESTROY; a parent being
         // destroyed takes its children along and hears of none.
         m_pParent->SendMessage(WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, WORD(m_nID)),
                                reinterpret_cast<LPARAM>(this));
     }
-    if (!m_hWnd || m_bDestroying)
-        return TRUE;
-    DestroyTree();
+    if (m_hWnd && !m_bDestroying)
+        DestroyTree();
+    ActivateNatively(pHeir);
     return TRUE;
 }
 
@@ -383,6 +384,7 @@ void CWnd::SetVisibleState(bool bVisible)
     SendMessage(WM_SHOWWINDOW, bVisible ? TRUE : FALSE, 0);
     if (!m_hWnd)
         return;
+    CWnd* pHeir = nullptr;
     if (!bVisible) {
         // The focus and the capture do not stay in a window nobody can see.
         CWnd* pFocus = GetFocus();
@@ -394,7 +396,7 @@ void CWnd::SetVisibleState(bool bVisible)
         m_dwStyle &= ~WS_VISIBLE;
         m_rectUpdate.SetRectEmpty();
         if (!m_pParent)
-            HandOnActivation();
+            pHeir = HandOnActivation();
     } else {
         m_dwStyle |= WS_VISIBLE;
     }
@@ -402,6 +404,7 @@ void CWnd::SetVisibleState(bool bVisible)
         SyncPeerSizeLimits();
     if (m_pPeer)
         m_pPeer->SetVisible(bVisible);
+    ActivateNatively(pHeir);
     if (bVisible)
         Invalidate(TRUE);
 }

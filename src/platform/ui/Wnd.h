@@ -359,8 +359,10 @@ private:
     // The window is gone: focus or capture still on it (an owned popup goes with its owner
     // without handing them on) are dropped, never left pointing at it.
     void DropInputState();
-    // The active window is hidden or going: the activation passes on.
-    void HandOnActivation();
+    // The active window is hidden or going: the activation passes on. Returns the top-level
+    // window that took it, for ActivateNatively again once this window is off the screen.
+    CWnd* HandOnActivation();
+    static void ActivateNatively(CWnd* pTop);
 
     CString m_strClassName;
     CString m_strText;

@@ -56,23 +56,32 @@ CWnd* CWnd::SetActiveWindow(UINT nState)
     return IsWindow(pOld) ? pOld : nullptr;
 }
 
-void CWnd::HandOnActivation()
+CWnd* CWnd::HandOnActivation()
 {
     if (ActiveWindow() != this)
-        return;
+        return nullptr;
     // The owner takes the activation back, else the main window, as the window system hands it
-    // on; a window that cannot take input takes none. The native side is told as well: a window
-    // manager left to itself gives the activation to a window of its own choosing.
+    // on; a window that cannot take input takes none.
     for (CWnd* pNext : {m_pOwner, AfxGetMainWnd()}) {
         if (pNext != this && IsWindow(pNext) && (pNext->GetStyle() & WS_VISIBLE) && pNext->IsInputEnabled()) {
             pNext->SetActiveWindow(WA_ACTIVE);
             CWnd* pTop = pNext->GetTopLevelParent();
-            if (ActiveWindow() == pTop && pTop->m_pPeer)
-                pTop->m_pPeer->Activate();
-            return;
+            ActivateNatively(pTop);
+            return pTop;
         }
     }
     ActiveWindow() = nullptr;
+    return nullptr;
+}
+
+// The native side is told as well: a window manager left to itself gives the activation to a
+// window of its own choosing. It is told while the window that had the activation is still on
+// the screen, and again once it has left: one window manager gives the keyboard away as that
+// window goes (to the main window), another may refuse a request while it is still there.
+void CWnd::ActivateNatively(CWnd* pTop)
+{
+    if (pTop && IsWindow(pTop) && ActiveWindow() == pTop && pTop->m_pPeer)
+        pTop->m_pPeer->Activate();
 }
 
 CWnd* CWnd::GetFocus() { return FocusWindow(); }
