@@ -12,10 +12,10 @@
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
+#include "support/QtTestApp.h"
 #include "support/RunningApp.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -89,20 +89,6 @@ protected:
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                                   QEvent::MouseButtonRelease})
             Mouse(wnd, type, ptClient);
-    }
-
-    // Qt's events until the condition holds: a window manager grants an activation in its own
-    // time. FALSE when the time (ten seconds unless told) went by without it.
-    template <typename Condition>
-    static bool ProcessEventsUntil(Condition condition, int nMs = 10000)
-    {
-        const QDeadlineTimer deadline(nMs);
-        while (!condition()) {
-            if (deadline.hasExpired())
-                return false;
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return true;
     }
 
     // The window manager has done what it was asked before (a window mapped and activated, a

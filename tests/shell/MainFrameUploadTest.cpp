@@ -14,7 +14,6 @@
 #include "TransferLinkSupport.h"
 #include "support/QtTestInput.h"
 
-#include <QDeadlineTimer>
 
 #include <functional>
 #include <tuple>
@@ -342,11 +341,7 @@ TEST_F(UploadTest, OnScreenThePasswordTypedAtOnceOpensTheProgram)
     InitQtControls();
     CDialog::SetDialogHook([](CDialog&) {
         // On a desktop the keyboard reaches the dialog once the window manager has activated it.
-        const QDeadlineTimer deadline(10000);
-        do
-            QApplication::processEvents(QEventLoop::AllEvents, 20);
-        while (!QApplication::focusWidget() && !deadline.hasExpired());
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        ASSERT_TRUE(ProcessEventsUntil([] { return QApplication::focusWidget() != nullptr; }));
         for (const QChar ch : QStringLiteral("ABC\r"))
             QtType(QApplication::focusWidget(), ch == u'\r' ? Qt::Key_Return : Qt::Key(ch.unicode()), ch);
     });

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDeadlineTimer>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,3 +49,17 @@ inline QApplication& QtTestApp()
     return *pApp;
 }
 
+// Qt's events until the condition holds: a window manager does what it is asked in its own time,
+// seconds later on a busy machine. FALSE when the time (ten seconds unless told) went by without it.
+template <typename Condition>
+bool ProcessEventsUntil(Condition condition, int nMs = 10000)
+{
+    const QDeadlineTimer deadline(nMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}

@@ -16,7 +16,6 @@
 #include "WindowManagerRequests.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -118,12 +117,9 @@ protected:
     // what it was asked: it may still frame or move the window after the condition first holds.
     void Settle(const std::function<bool()>& bDone) const
     {
-        const QDeadlineTimer deadline(10000);
-        do {
-            while (!bDone() && !deadline.hasExpired())
-                QApplication::processEvents(QEventLoop::AllEvents, 20);
-            ASSERT_TRUE(WaitForWindowManager(*FrameWidget()));
-        } while (!bDone() && !deadline.hasExpired());
+        ProcessEventsUntil(bDone);
+        ASSERT_TRUE(WaitForWindowManager(*FrameWidget()));
+        ProcessEventsUntil(bDone);
     }
     // Shown maximised by the window manager, which then frames the window.
     void ShowMaximised() const

@@ -9,7 +9,6 @@
 #include "support/QtTestApp.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -56,14 +55,10 @@ END_MESSAGE_MAP()
 // exposes the windows some time after they are shown.
 bool PaintedSoon(const std::string& name, std::size_t nFrom = 0)
 {
-    const QDeadlineTimer deadline(10000);
-    const auto ended = [&] {
+    return ProcessEventsUntil([&] {
         const auto from = g_paints.begin() + std::ptrdiff_t(std::min(nFrom, g_paints.size()));
         return std::find(from, g_paints.end(), name + ":end") != g_paints.end();
-    };
-    while (!ended() && !deadline.hasExpired())
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return ended();
+    });
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "WindowManagerRequests.h"
 
 #include "platform/qt/QtXcb.h"
+#include "support/QtTestApp.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QThread>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -15,8 +14,9 @@
 
 namespace {
 
-// A request about a window goes to the root window, where only the window manager hears it.
-void SendToWindowManager(const QWidget& window, const char* pszType, std::initializer_list<uint32_t> data)
+// A message about the window, to the destination's clients that listen to the mask.
+void SendClientMessage(const QWidget& window, const char* pszType, std::initializer_list<uint32_t> data,
+                       xcb_window_t destination, uint32_t mask)
 {
     xcb_connection_t* pConnection = XcbConnection();
     if (!pConnection)
@@ -30,11 +30,16 @@ void SendToWindowManager(const QWidget& window, const char* pszType, std::initia
     int i = 0;
     for (const uint32_t n : data)
         event.data.data32[i++] = n;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(pConnection)).data->root;
-    xcb_send_event(pConnection, 0, root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                   reinterpret_cast<const char*>(&event));
+    xcb_send_event(pConnection, 0, destination, mask, reinterpret_cast<const char*>(&event));
     xcb_flush(pConnection);
+}
+
+// A request about a window goes to the root window, where only the window manager hears it.
+void SendToWindowManager(const QWidget& window, const char* pszType, std::initializer_list<uint32_t> data)
+{
+    if (xcb_connection_t* pConnection = XcbConnection())
+        SendClientMessage(window, pszType, data, xcb_setup_roots_iterator(xcb_get_setup(pConnection)).data->root,
+                          XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY);
 }
 
 // The request's source: a pager, which acts for the user.
@@ -59,44 +64,22 @@ bool ListHolds(const QWidget& window, const char* pszList, const char* pszAtom)
                                         InternAtom(pConnection, pszAtom));
 }
 
-// Whether the condition holds within ten seconds; Qt's events are taken meanwhile.
-template <typename Condition>
-bool HoldsSoon(Condition condition)
-{
-    const QDeadlineTimer deadline(10000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
-}
-
 // A message the program sends to its own window: the X server queues it behind every event
 // already due to the program, so once Qt has dispatched it, it has dispatched those as well.
 class MarkerSeen : public QAbstractNativeEventFilter {
 public:
-    MarkerSeen(xcb_connection_t* pConnection, xcb_window_t window)
-        : m_window(window), m_type(InternAtom(pConnection, "QARVO_TEST_MARKER"))
+    explicit MarkerSeen(const QWidget& window)
+        : m_window(xcb_window_t(window.winId())), m_type(InternAtom(XcbConnection(), kMarker))
     {
         QApplication::instance()->installNativeEventFilter(this);
-        xcb_client_message_event_t event;
-        std::memset(&event, 0, sizeof event);
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = window;
-        event.type = m_type;
-        xcb_send_event(pConnection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
-        xcb_flush(pConnection);
+        SendClientMessage(window, kMarker, {}, m_window, XCB_EVENT_MASK_NO_EVENT);
     }
     ~MarkerSeen() override { QApplication::instance()->removeNativeEventFilter(this); }
     bool nativeEventFilter(const QByteArray& eventType, void* pMessage, qintptr*) override
     {
-        if (eventType != "xcb_generic_event_t")
-            return false;
         const auto* pEvent = static_cast<const xcb_client_message_event_t*>(pMessage);
-        const bool bMarker = (pEvent->response_type & 0x7F) == XCB_CLIENT_MESSAGE && pEvent->window == m_window &&
+        const bool bMarker = eventType == "xcb_generic_event_t" &&
+                             (pEvent->response_type & 0x7F) == XCB_CLIENT_MESSAGE && pEvent->window == m_window &&
                              pEvent->type == m_type;
         m_bSeen = m_bSeen || bMarker;
         return bMarker;
@@ -104,6 +87,7 @@ public:
     bool Seen() const { return m_bSeen; }
 
 private:
+    static constexpr const char* kMarker = "QARVO_TEST_MARKER";
     xcb_window_t m_window;
     xcb_atom_t m_type;
     bool m_bSeen = false;
@@ -122,11 +106,11 @@ bool WaitForWindowManager(const QWidget& window)
     const bool bHeld = WindowCarriesState(window, kNoEffect);
     for (const bool bOn : {!bHeld, bHeld}) {
         AskForStates(window, bOn, kNoEffect);
-        if (!HoldsSoon([&] { return WindowCarriesState(window, kNoEffect) == bOn; }))
+        if (!ProcessEventsUntil([&] { return WindowCarriesState(window, kNoEffect) == bOn; }))
             return false;
     }
-    const MarkerSeen marker(pConnection, xcb_window_t(window.winId()));
-    if (!HoldsSoon([&] { return marker.Seen(); }))
+    const MarkerSeen marker(window);
+    if (!ProcessEventsUntil([&] { return marker.Seen(); }))
         return false;
     // What Qt made of the events (an activation) is delivered on its next turn.
     QApplication::processEvents();

@@ -215,6 +215,13 @@ TEST_F(DialogTest, EveryFailingExchangeShowsItsPromptAndKeepsTheFocus)
     const auto text = [](auto& value) {
         return [&value](CDataExchange* pDX, int nControl) { DDX_Text(pDX, nControl, value); };
     };
+    // The text exchange, then the value's check.
+    const auto checked = [](auto& value, auto check) {
+        return [&value, check](CDataExchange* pDX, int nControl) {
+            DDX_Text(pDX, nControl, value);
+            check(pDX, value);
+        };
+    };
     const FailureCase cases[] = {
         {"int not a number", IDC_VALUE, u"12a", text(nInt), u"Please enter an integer."},
         {"int overflow", IDC_VALUE, u"2147483648", text(nInt), u"Please enter an integer."},
@@ -225,28 +232,16 @@ TEST_F(DialogTest, EveryFailingExchangeShowsItsPromptAndKeepsTheFocus)
         {"double out of range of the type", IDC_VALUE, u"1e999", text(dValue),
          u"Please enter a number."},
         {"int range", IDC_NAME, u"3600001",
-         [&](CDataExchange* pDX, int nControl) {
-             DDX_Text(pDX, nControl, nInt);
-             DDV_MinMaxInt(pDX, nInt, 1000, 3600000);
-         },
+         checked(nInt, [](auto* pDX, int n) { DDV_MinMaxInt(pDX, n, 1000, 3600000); }),
          u"Please enter an integer between 1000 and 3600000."},
         {"uint range", IDC_VALUE, u"70000",
-         [&](CDataExchange* pDX, int nControl) {
-             DDX_Text(pDX, nControl, nUInt);
-             DDV_MinMaxUInt(pDX, nUInt, 200, 65535);
-         },
+         checked(nUInt, [](auto* pDX, UINT n) { DDV_MinMaxUInt(pDX, n, 200, 65535); }),
          u"Please enter an integer between 200 and 65535."},
         {"double range", IDC_VALUE, u"-0.5",
-         [&](CDataExchange* pDX, int nControl) {
-             DDX_Text(pDX, nControl, dValue);
-             DDV_MinMaxDouble(pDX, dValue, 0.0, 9.5);
-         },
+         checked(dValue, [](auto* pDX, double d) { DDV_MinMaxDouble(pDX, d, 0.0, 9.5); }),
          u"Please enter a number between 0 and 9.5."},
         {"max chars", IDC_NAME, u"ABCDEFGHI",
-         [&](CDataExchange* pDX, int nControl) {
-             DDX_Text(pDX, nControl, strText);
-             DDV_MaxChars(pDX, strText, 8);
-         },
+         checked(strText, [](auto* pDX, const CString& str) { DDV_MaxChars(pDX, str, 8); }),
          u"Enter no more than 8 characters."},
     };
     for (const FailureCase& c : cases) {
