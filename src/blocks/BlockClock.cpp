@@ -60,17 +60,23 @@ void CBlockWT::CopyTo(CBlockObj* pDst, BOOL bGeometry)
 namespace {
 
 constexpr std::int64_t kMinutesPerDay = 24 * 60;
+constexpr std::int64_t kSecondsPerWeek = 7 * kMinutesPerDay * 60;
 
-// The simulated clock as a normalised calendar time; the weekday is computed from the date
-// rather than trusted from the clock, which the user may have set.
-struct tm ClockTm(const CSimContext* pSim)
-{
+// The simulated clock as a normalised calendar time and in seconds since 1970; the weekday is
+// computed from the date rather than trusted from the clock, which the user may have set.
+struct ClockNow {
     struct tm t = {};
+    std::int64_t nSeconds = 0;
+};
+
+ClockNow ReadClock(const CSimContext* pSim)
+{
+    ClockNow now;
     if (pSim) {
-        SystemTimeToTm(&pSim->stScan, &t);
-        MakeTimeUtc(&t);
+        SystemTimeToTm(&pSim->stScan, &now.t);
+        now.nSeconds = MakeTimeUtc(&now.t);
     }
-    return t;
+    return now;
 }
 
 // One switching event of a cam: its minute of the week, the cam and the kind. Ordered so
@@ -107,10 +113,16 @@ bool InSpan(std::int64_t nNow, std::int64_t nOn, std::int64_t nOff)
 
 } // namespace
 
+bool CBlockWT::HasPulseOutput() const
+{
+    return IsNewGeneration() && BYTE(m_nParam[WT_PULSE_PARAM]) != 0;
+}
+
 BOOL CBlockWT::Simulate(const CSimContext* pSim)
 {
-    const struct tm now = ClockTm(pSim);
-    const std::int64_t nNow = now.tm_wday * kMinutesPerDay + now.tm_hour * 60 + now.tm_min;
+    const ClockNow now = ReadClock(pSim);
+    const std::int64_t nNow = now.t.tm_wday * kMinutesPerDay + now.t.tm_hour * 60 + now.t.tm_min;
+    const bool bPulse = HasPulseOutput();
     std::optional<CamEvent> passed;  // latest at or before now
     std::optional<CamEvent> ahead;   // latest after now: the previous week's
     auto consider = [&](const CamEvent& event) {
@@ -119,7 +131,8 @@ BOOL CBlockWT::Simulate(const CSimContext* pSim)
             best = event;
     };
     for (int nCam = 0; nCam < TIMER_CAM_COUNT; ++nCam) {
-        if (m_bOnDisabled[nCam] && m_bOffDisabled[nCam])
+        const bool bOffUsed = !m_bOffDisabled[nCam] && !bPulse;
+        if (m_bOnDisabled[nCam] && !bOffUsed)
             continue;
         const std::int64_t nOn = std::int64_t(m_nOnTime[nCam][0]) * 60 + m_nOnTime[nCam][1];
         const std::int64_t nOff = std::int64_t(m_nOffTime[nCam][0]) * 60 + m_nOffTime[nCam][1];
@@ -128,12 +141,21 @@ BOOL CBlockWT::Simulate(const CSimContext* pSim)
                 continue;
             if (!m_bOnDisabled[nCam])
                 consider({nDay * kMinutesPerDay + nOn, nCam, 0});
-            if (!m_bOffDisabled[nCam])
+            if (bOffUsed)
                 consider({nDay * kMinutesPerDay + nOff, nCam, 1});
         }
     }
     const std::optional<CamEvent>& latest = passed ? passed : ahead;
-    SetState(pSim, latest && !latest->bOff ? 1 : 0);
+    if (bPulse) {
+        std::optional<std::int64_t> nOnAt;
+        if (latest) {
+            const std::int64_t nWeekStart = now.nSeconds - nNow * 60 - now.t.tm_sec;
+            nOnAt = nWeekStart + latest->nMinute * 60 - (passed ? 0 : kSecondsPerWeek);
+        }
+        SetState(pSim, IsPulseDue(pSim, nOnAt, now.nSeconds) ? 1 : 0);
+    } else {
+        SetState(pSim, latest && !latest->bOff ? 1 : 0);
+    }
     EndStep();
     return TRUE;
 }
@@ -149,17 +171,40 @@ void CBlockYT::DrawValue(const CSimContext* pSim, CDC* pDC)
     DrawValueBox(pDC, *this, ValueBoxHalfWidths(pDC, *this, shown, 3), shown);
 }
 
+bool CBlockYT::HasPulseOutput() const
+{
+    return IsNewGeneration() && m_nParam[YT_PULSE_PARAM] != 0;
+}
+
+std::optional<std::int64_t> CBlockYT::LatestOnDate(const struct tm& now, std::int64_t nNow) const
+{
+    const int nYear = now.tm_year + 1900;
+    const int nOnDay = m_nParam[YT_ON_DAY_PARAM];
+    if (!m_nParam[YT_MONTHLY_PARAM]) {
+        const std::int64_t nThisYear = DateSeconds(nYear, m_nParam[YT_ON_MONTH_PARAM], nOnDay);
+        return nThisYear <= nNow ? nThisYear : DateSeconds(nYear - 1, m_nParam[YT_ON_MONTH_PARAM], nOnDay);
+    }
+    // As the monthly span compares days of the month, a month without the ON day has none.
+    for (int nBack = 0; nBack < 12; ++nBack) {
+        const int nMonth = now.tm_mon + 1 - nBack;
+        const std::int64_t nOn = DateSeconds(nYear, nMonth, nOnDay);
+        if (nOnDay >= 1 && nOn < DateSeconds(nYear, nMonth + 1, 1) && nOn <= nNow)
+            return nOn;
+    }
+    return std::nullopt;
+}
+
 BOOL CBlockYT::Simulate(const CSimContext* pSim)
 {
-    const struct tm now = ClockTm(pSim);
+    const ClockNow now = ReadClock(pSim);
     bool bOn = false;
-    if (m_nParam[YT_MONTHLY_PARAM]) {
-        bOn = InSpan(now.tm_mday, m_nParam[YT_ON_DAY_PARAM], m_nParamEx[YT_OFF_DAY_PARAMEX]);
+    if (HasPulseOutput()) {
+        bOn = IsPulseDue(pSim, LatestOnDate(now.t, now.nSeconds), now.nSeconds);
+    } else if (m_nParam[YT_MONTHLY_PARAM]) {
+        bOn = InSpan(now.t.tm_mday, m_nParam[YT_ON_DAY_PARAM], m_nParamEx[YT_OFF_DAY_PARAMEX]);
     } else {
-        const int nYear = now.tm_year + 1900;
-        const std::int64_t nNow =
-            pSim ? SystemTimeToMs(&pSim->stScan) / 1000 : std::int64_t(0);
-        bOn = InSpan(nNow,
+        const int nYear = now.t.tm_year + 1900;
+        bOn = InSpan(now.nSeconds,
                      DateSeconds(nYear, m_nParam[YT_ON_MONTH_PARAM], m_nParam[YT_ON_DAY_PARAM]),
                      DateSeconds(nYear, m_nParamEx[YT_OFF_MONTH_PARAMEX],
                                  m_nParamEx[YT_OFF_DAY_PARAMEX]));

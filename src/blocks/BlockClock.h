@@ -5,6 +5,10 @@
 
 #include "blocks/BlockTime.h"
 
+#include <cstdint>
+#include <ctime>
+#include <optional>
+
 constexpr int WT_PULSE_PARAM = 3;  // pulse output
 
 // The yearly timer's dates. With the monthly flag only the days count; the years, the yearly
@@ -48,7 +52,8 @@ public:
     void WritePinText(PinTextWriter& w) const override;
 
     // The state of the latest cam event at or before the simulated weekday and minute; with
-    // none this week, the week before's latest event.
+    // none this week, the week before's latest event. With the pulse output, on for the one scan
+    // that reaches an ON time, the OFF times unused.
     BOOL Simulate(const CSimContext* pSim) override;
 
     // The common copy, then the whole cam table.
@@ -56,6 +61,10 @@ public:
 
     // A pulse output.
     CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
+
+private:
+    // The pulse output as the controller receives it: the newer generation only, one byte.
+    bool HasPulseOutput() const;
 };
 
 class CBlockYT : public CBlockTime {
@@ -69,7 +78,8 @@ public:
     void WritePinText(PinTextWriter& w) const override;
 
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
-    // the OFF date comes first); with the monthly flag, by the day of the month alone.
+    // the OFF date comes first); with the monthly flag, by the day of the month alone. With the
+    // pulse output, on for the one scan that reaches the ON date, the OFF date unused.
     BOOL Simulate(const CSimContext* pSim) override;
     // The simulated date in the value box: the month on the first line, the day and year on
     // the second, in a box as wide as they are.
@@ -79,6 +89,13 @@ public:
     // output; the newer line sets them to what the older line did.
     CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
     void AdaptToNewerLine() override;
+
+private:
+    // The pulse output as the controller receives it: the newer generation only.
+    bool HasPulseOutput() const;
+    // 00:00 of the latest ON date at or before nNow (seconds since 1970): this year's or last
+    // year's, or with the monthly flag that of the latest month that has the ON day.
+    std::optional<std::int64_t> LatestOnDate(const struct tm& now, std::int64_t nNow) const;
 };
 
 // Its location and times are edited, stored and sent with the program; its output does not

@@ -268,4 +268,12 @@ void CBlockTime::ResetForRun(const SYSTEMTIME& stNow)
     m_dCarried = 0.0;
     m_bTiming = 0;
     std::fill(std::begin(m_nWork), std::end(m_nWork), 0);
+    ForgetClock();
+}
+
+BOOL CBlockTime::IsPulseDue(const CSimContext* pSim, std::optional<std::int64_t> nOnAt, std::int64_t nNow)
+{
+    const std::optional<std::int64_t> nSeen = pSim && pSim->bClockSet ? std::nullopt : m_nClockSeen;
+    m_nClockSeen = nNow;
+    return nSeen && nOnAt && *nSeen < *nOnAt && *nOnAt <= nNow;
 }

@@ -5,6 +5,9 @@
 
 #include "blocks/BlockObj.h"
 
+#include <cstdint>
+#include <optional>
+
 constexpr int TIMER_CAM_COUNT = 3;
 constexpr int TIMER_WORK_COUNT = 6;
 // The cam table as the record stores it: 21 day flags, 6 ON times, 3 ON flags, 6 OFF times, 3
@@ -59,6 +62,9 @@ public:
     // The setpoint last read is forgotten, as in a block just loaded: the next UpdateSetpoint
     // shows the setpoint again.
     void ForgetSetpoint();
+    // The clock the last scan stood at is forgotten, as at the start of a run: the next scan of
+    // a clock timer's pulse output only notes where the clock stands.
+    void ForgetClock() { m_nClockSeen.reset(); }
 
     // One counted cycle of stepping by cycles: 10 ms more running time for a timer that is
     // timing (its first working field set or, except for the edge triggered wiping relay and
@@ -119,7 +125,15 @@ protected:
     void SetState(const CSimContext* pSim, int nState);
     // A flagged state change reaches the ladder contacts of this block.
     void EndStep();
+    // A clock timer's pulse output: TRUE in the one scan whose clock (nNow, seconds since 1970)
+    // has reached nOnAt, the latest ON moment, while the scan before had not. A scan that follows
+    // no other (the first of a run, the first after Stop) or a Set Clock only notes the clock:
+    // the clock was put there and ran into nothing.
+    BOOL IsPulseDue(const CSimContext* pSim, std::optional<std::int64_t> nOnAt, std::int64_t nNow);
 
 private:
     void SerializeCams(CArchive& ar);
+
+    // The clock of the scan before, in seconds since 1970; nothing before the first.
+    std::optional<std::int64_t> m_nClockSeen;
 };

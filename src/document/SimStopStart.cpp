@@ -108,6 +108,10 @@ void ResetBlockOnStop(CBlockObj& block, CVetlaDoc& doc)
 {
     if (IsOneOf<CBlockAnalog, CBlockMSGTEXT>(block))
         return;
+    // A clock timer's pulse notes the clock afresh at the next start: the ON times the clock
+    // passed while stopped fire nothing.
+    if (auto* pTimer = dynamic_cast<CBlockTime*>(&block))
+        pTimer->ForgetClock();
     if (block.m_nParam[BLOCK_RETENTIVE_PARAM]) {
         // A retentive block keeps its time for the next start.
         block.m_dCarried = block.m_dRunTime;

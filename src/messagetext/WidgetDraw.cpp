@@ -209,7 +209,7 @@ void DrawLcd(CWidget& widget, CDC& dc, const CVetlaDoc* pDoc, const CSimContext*
     const int nHeight = r.Height() + 1;
     CPen black(PS_SOLID, 0, RGB(0, 0, 0));
     CPen* pOldPen = dc.SelectObject(&black);
-    CScopedFont font(dc, FixedFont(nHeight - 3, nCell - 3, 0));
+    const LOGFONT cellFont = FixedFont(nHeight - 3, nCell - 3, 0);
     const COLORREF crOldBk = dc.SetBkColor(kLcdGreen);
     CString strValue;
     if (widget.m_nKind == WIDGET_KIND_IOSTATUSNAME)
@@ -223,6 +223,10 @@ void DrawLcd(CWidget& widget, CDC& dc, const CVetlaDoc* pDoc, const CSimContext*
     strShown += strValue;
     for (int i = 0; i < strShown.GetLength(); ++i) {
         const CString strChar(strShown.GetAt(i));
+        // The platform may draw a character wider than the font's width asks for (a proportional
+        // face stands in for the fixed pitch): narrowed to that width, the character and its
+        // background stay inside its cell and leave the neighbours whole.
+        CScopedFont font(dc, FitGlyphFont(dc, strChar, nCell - 3, cellFont));
         const int w = dc.GetTextExtent(strChar).cx;
         dc.TextOut(r.left + i * nCell + (nCell - w) / 2, r.top, strChar);
     }

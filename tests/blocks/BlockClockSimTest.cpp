@@ -1,13 +1,17 @@
 // The weekly and yearly timers against the simulated calendar clock, across midnight, week,
-// month and year ends; the astronomical clock and the stopwatch keep their output.
+// month and year ends, with their output held or pulsed; the astronomical clock and the
+// stopwatch keep their output.
 #include "SimDriver.h"
 
 #include "blocks/BlockClock.h"
 #include "blocks/BlockLow.h"
 #include "blocks/BlockTypes.h"
+#include "document/SimStopStart.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -183,6 +187,134 @@ TEST(YearlyTimer, Dates)
                                             << probe.at.nMinute);
             EXPECT_EQ(StateAt(active, timer, probe.at), probe.nExpect);
         }
+    }
+}
+
+// A run's script: the clock runs nMs with a scan after each tick (stopped or not), or is set,
+// or the Simulation bar suspends, resumes, stops or starts the run again.
+enum class Act { Run, SetClock, Suspend, Resume, Stop, StartAgain };
+
+struct Beat {
+    Act act;
+    int nMs = 0;
+    Moment at = {};
+};
+
+Beat RunFor(int nMs) { return {Act::Run, nMs}; }
+Beat SetTo(const Moment& at) { return {Act::SetClock, 0, at}; }
+
+// The run starts at the driver's clock, Monday 4 March 2024 08:00, inside the timer's ON span.
+// Then the clock runs into an ON time, is set onto one and across one, and passes one while
+// suspended, one while stopped and one after the start again (for the yearly timer also the
+// 4th of April).
+const std::vector<Beat> kWeeklyScript = {
+    RunFor(90000), SetTo({2024, 3, 4, 8, 3}), RunFor(1000), SetTo({2024, 3, 4, 8, 0}), RunFor(1000),
+    SetTo({2024, 3, 4, 8, 2}), RunFor(1000), {Act::Suspend}, RunFor(60000), {Act::Resume}, RunFor(1000),
+    SetTo({2024, 3, 4, 8, 0}), RunFor(1000), {Act::Stop}, RunFor(90000), {Act::StartAgain}, RunFor(91000)};
+const std::vector<Beat> kYearlyScript = {
+    RunFor(1000), SetTo({2024, 3, 3, 23, 59}), RunFor(61000), SetTo({2024, 3, 3, 12, 0}), RunFor(1000),
+    SetTo({2024, 3, 4, 0, 0}), RunFor(1000), SetTo({2024, 3, 3, 12, 0}), RunFor(1000),
+    SetTo({2024, 3, 5, 12, 0}), RunFor(1000), SetTo({2024, 3, 3, 23, 59}), {Act::Suspend}, RunFor(61000),
+    {Act::Resume}, RunFor(1000), SetTo({2024, 3, 3, 23, 59}), RunFor(1000), {Act::Stop}, RunFor(61000),
+    {Act::StartAgain}, RunFor(1000), SetTo({2024, 4, 3, 23, 59}), RunFor(61000)};
+
+struct PulseCase {
+    const char* pszName;
+    int nType;
+    int bMonthly;
+    int bPulse;
+    WORD wHardware;
+    // The scans at which the output changed, "MM-DD hh:mm:ss.mmm state".
+    std::vector<std::string> edges;
+};
+
+// The weekly timer's cams: 0 Monday 07:59 to 08:30, 1 Monday ON 08:01, 2 Monday 08:03 to
+// 08:04; the yearly timer's dates 4 to 6 March, or with the monthly flag the 4th to the 6th.
+std::vector<std::string> PlayClockScript(const PulseCase& c)
+{
+    SimDriver sim;
+    sim.Doc().m_wHardwareCode = c.wHardware;
+    CBlockObj* pTimer = sim.Add(CreateBlockForType(c.nType, nullptr, nullptr), NUM_FUNCTION_BLOCK);
+    if (auto* pWeekly = dynamic_cast<CBlockWT*>(pTimer)) {
+        SetCam(*pWeekly, 0, {{kMon}, 7, 59, 8, 30});
+        SetCam(*pWeekly, 1, {{kMon}, 8, 1, -1, 0});
+        SetCam(*pWeekly, 2, {{kMon}, 8, 3, 8, 4});
+    } else {
+        pTimer->m_nParam[YT_ON_MONTH_PARAM] = pTimer->m_nParamEx[YT_OFF_MONTH_PARAMEX] = 3;
+        pTimer->m_nParam[YT_ON_DAY_PARAM] = 4;
+        pTimer->m_nParamEx[YT_OFF_DAY_PARAMEX] = 6;
+        pTimer->m_nParam[YT_MONTHLY_PARAM] = c.bMonthly;
+    }
+    pTimer->m_nParam[c.nType == BT_WT ? WT_PULSE_PARAM : YT_PULSE_PARAM] = c.bPulse;
+    std::vector<std::string> edges;
+    auto observe = [&] {
+        const int nState = SimDriver::State(pTimer);
+        const SYSTEMTIME& st = sim.Clock();
+        char sz[40];
+        std::snprintf(sz, sizeof sz, "%02d-%02d %02d:%02d:%02d.%03d %d", st.wMonth, st.wDay, st.wHour, st.wMinute,
+                      st.wSecond, st.wMilliseconds, nState);
+        if (nState != (edges.empty() ? 0 : edges.back().back() - '0'))
+            edges.emplace_back(sz);
+    };
+    sim.Start();
+    for (const Beat& beat : c.nType == BT_WT ? kWeeklyScript : kYearlyScript) {
+        switch (beat.act) {
+        case Act::Run:
+            for (int nMs = 0; nMs < beat.nMs; nMs += SIM_TICK_MS) {
+                sim.Tick();
+                sim.Scan();
+                observe();
+            }
+            break;
+        case Act::SetClock: sim.SetClock(ClockAt(beat.at)); break;
+        case Act::Suspend: sim.Suspend(); break;
+        case Act::Resume: sim.Resume(); break;
+        case Act::Stop:
+            StopSimulationRun(sim.Doc());
+            sim.Sim().nRunState = SIM_RUN_STOPPED;
+            observe();
+            break;
+        case Act::StartAgain:
+            StartAgainSimulationRun(sim.Doc(), sim.Clock());
+            sim.Sim().nRunState = SIM_RUN_RUNNING;
+            break;
+        }
+    }
+    return edges;
+}
+
+// Held, the output follows the spans. Pulsed, it is on for the one scan that reaches an ON
+// time: not at the start inside a span, not when the clock is set onto or across an ON time,
+// not for one passed while stopped; also while suspended, where the blocks are stepped. The
+// older generation receives no pulse setting, so it holds.
+TEST(ClockTimers, HeldAndPulsedOutputThroughARun)
+{
+    const std::vector<std::string> weeklyHeld = {"03-04 08:00:00.025 1", "03-04 08:00:01.000 0", "03-04 08:01:31.025 1"};
+    const std::vector<std::string> marchHeld = {
+        "03-04 08:00:00.025 1", "03-03 23:59:00.025 0", "03-04 00:00:00.000 1", "03-03 12:00:00.025 0",
+        "03-04 00:00:00.025 1", "03-03 12:00:00.025 0", "03-05 12:00:00.025 1", "03-03 23:59:00.025 0",
+        "03-04 00:00:00.000 1", "03-03 23:59:00.025 0", "03-04 00:00:02.025 1", "04-03 23:59:00.025 0"};
+    std::vector<std::string> monthlyHeld = marchHeld;
+    monthlyHeld.emplace_back("04-04 00:00:00.000 1");
+    const std::vector<std::string> marchPulsed = {"03-04 00:00:00.000 1", "03-04 00:00:00.025 0",
+                                                  "03-04 00:00:00.000 1", "03-04 00:00:00.025 0"};
+    std::vector<std::string> monthlyPulsed = marchPulsed;
+    monthlyPulsed.insert(monthlyPulsed.end(), {"04-04 00:00:00.000 1", "04-04 00:00:00.025 0"});
+    const PulseCase cases[] = {
+        {"weekly, held", BT_WT, 0, 0, kNewHardware, weeklyHeld},
+        {"weekly, pulsed", BT_WT, 0, 1, kNewHardware,
+         {"03-04 08:01:00.000 1", "03-04 08:01:00.025 0", "03-04 08:03:00.000 1", "03-04 08:03:00.025 0",
+          "03-04 08:03:00.000 1", "03-04 08:03:00.025 0"}},
+        {"weekly, pulse setting on the older generation", BT_WT, 0, 1, kOldHardware, weeklyHeld},
+        {"yearly, held", BT_YT, 0, 0, kNewHardware, marchHeld},
+        {"yearly, pulsed", BT_YT, 0, 1, kNewHardware, marchPulsed},
+        {"yearly, pulse setting on the older generation", BT_YT, 0, 1, kOldHardware, marchHeld},
+        {"monthly, held", BT_YT, 1, 0, kNewHardware, monthlyHeld},
+        {"monthly, pulsed", BT_YT, 1, 1, kNewHardware, monthlyPulsed},
+    };
+    for (const PulseCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        EXPECT_EQ(PlayClockScript(c), c.edges);
     }
 }
 

@@ -1,11 +1,13 @@
-// A 24 x 4 LCD with Latin text, a Chinese word, a parameter and a bar graph, painted with Qt
-// into lcd-details.png (the editor's style) and lcd-display.png (as the controller's LCD shows
-// it) in the test's working directory for a person to look at. The checks here are that the
-// painting runs, the images are written, and a Chinese glyph spreads over both of its cells.
+// A 24 x 4 LCD with Latin text, a Chinese word, a parameter, a bar graph and an I/O status
+// name, painted with Qt into lcd-details.png (the editor's style) and lcd-display.png (as the
+// controller's LCD shows it) in the test's working directory for a person to look at. The
+// checks here are that the painting runs, the images are written, a Chinese glyph spreads over
+// both of its cells, and every character of the LCD style stays whole beside its neighbours.
 #include "GridTestSupport.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
 #include "blocks/Widget.h"
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/SpecialCharDlg.h"
@@ -13,6 +15,8 @@
 #include "support/QtTestApp.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -47,7 +51,20 @@ protected:
         bar.m_nParamId = 16;
         bar.m_nOption = 10;
         bar.m_bSelected = TRUE;
+
+        // Q1 switched on, its I/O status name on line 2 from column 13 reading "ON".
+        CBlockObj* pOutput = CreateBlockForType(BT_OUT, nullptr, &m_doc);
+        m_doc.AddBlock(pOutput);
+        pOutput->m_nNumber = NUM_OUTPUT + 1;
+        pOutput->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+        m_pStatusName = &AddElement(2, kStatusColumn, 8, WIDGET_KIND_IOSTATUSNAME, pOutput, _T(""), RGB(255, 255, 255));
+        for (int c = 1; c < WIDGET_NAME_COLUMNS; ++c) {
+            m_pStatusName->m_strNames[1][c] = CString(_T("OFF     ")).Mid(c - 1, 1);
+            m_pStatusName->m_strNames[2][c] = CString(_T("ON      ")).Mid(c - 1, 1);
+        }
     }
+    static constexpr int kStatusColumn = 13;
+    CWidget* m_pStatusName = nullptr;
     CWidget& AddElement(int nLine, int nColumn, int nWidth, int nKind, CBlockObj* pBlock, LPCTSTR pszCaption,
                         COLORREF crColor)
     {
@@ -123,6 +140,42 @@ TEST_F(LcdRender, EverySpecialCharacterShowsItsGlyphNotAnEllipsis)
                                                              (5 + i) * kCellWidth - 1, 3 * kCellHeight + 14));
         EXPECT_LE(nLeft, nRight) << "U+" << std::hex << int(SpecialCharOfButton(i));
     }
+}
+
+// The I/O status name in the LCD style: every printable ASCII character, in each of its eight
+// cells at once, draws in each cell what it draws there alone, and alone it leaves the cells
+// beside it as blank ones are. A character wider than its cell is cut by the next one's
+// background, and "ON" reads "CN".
+TEST_F(LcdRender, LcdStyleDrawsEveryCharacterWhole)
+{
+    constexpr int kAloneCell = 3;
+    const CRect area((kStatusColumn - 1) * kCellWidth, kCellHeight, (kStatusColumn + 7) * kCellWidth, 2 * kCellHeight);
+    // The pixels of the element's cells with the on-state name shown, cell by cell.
+    const auto shot = [&](const std::u16string& str) {
+        for (int c = 1; c < WIDGET_NAME_COLUMNS; ++c)
+            m_pStatusName->m_strNames[2][c] = CString(str[size_t(c - 1)]);
+        COffscreenImage image(kImageWidth, kImageHeight);
+        Render(image, false);
+        std::vector<std::vector<COLORREF>> cells(8);
+        for (int x = area.left; x < area.right; ++x)
+            for (int y = area.top; y < area.bottom; ++y)
+                cells[size_t((x - area.left) / kCellWidth)].push_back(image.GetPixel(x, y));
+        return cells;
+    };
+    const auto blank = shot(u"        ");
+    std::u16string broken;
+    for (char16_t ch = 0x21; ch < 0x7F; ++ch) {
+        std::u16string strAlone(8, u' ');
+        strAlone[kAloneCell] = ch;
+        const auto alone = shot(strAlone);
+        const auto full = shot(std::u16string(8, ch));
+        bool bWhole = true;
+        for (size_t k = 0; k < 8; ++k)
+            bWhole = bWhole && full[k] == alone[kAloneCell] && (k == kAloneCell || alone[k] == blank[k]);
+        if (!bWhole)
+            broken += ch;
+    }
+    EXPECT_EQ(broken, u"");
 }
 
 }  // namespace
