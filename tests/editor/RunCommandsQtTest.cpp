@@ -13,6 +13,7 @@
 #include "editor/ChildFrame.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/DocTemplate.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/HelpBrowser.h"
 #include "platform/ui/KeyState.h"
@@ -140,9 +141,14 @@ protected:
         CBlockObj* pAnd = Block(BT_AND, 300, 100);
         CBlockObj* pSecond = Block(BT_IN, 60, 200);
         CBlockObj* pFirst = Block(BT_IN, 60, 60);
-        for (auto [pFrom, pTo, nPin] : {std::tuple{pFirst, pAnd, 0}, {pSecond, pAnd, 1}, {pAnd, pOut, 0}})
-            View()->WireTool().ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
-                                           PinCentre(pTo, nPin), pTo, nPin);
+        const struct {
+            CBlockObj* pFrom;
+            CBlockObj* pTo;
+            int nPin;
+        } wires[] = {{pFirst, pAnd, 0}, {pSecond, pAnd, 1}, {pAnd, pOut, 0}};
+        for (const auto& wire : wires)
+            View()->WireTool().ConnectPins(PinCentre(wire.pFrom, BLOCK_FIRST_OUTPUT), wire.pFrom, BLOCK_FIRST_OUTPUT,
+                                           PinCentre(wire.pTo, wire.nPin), wire.pTo, wire.nPin);
         auto* pComment = new CBlockComment;
         pComment->m_strBoxText = _T("boiler");
         pComment->m_nLeft = 300;
