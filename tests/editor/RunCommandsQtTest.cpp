@@ -156,15 +156,20 @@ protected:
         pComment->m_nBoxWidth = 80;
         pComment->m_nBoxHeight = 30;
         Doc().AddComment(pComment);
-        // The comment was the last thing clicked before the run.
+        // The clipboard holds the diagram, and the comment was the last thing clicked.
+        Frame()->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+        Frame()->SendMessage(WM_COMMAND, ID_EDIT_COPY);
+        View()->Selection().Clear(SELECTION_ALL);
         View()->SetCurrentObjects(nullptr, nullptr, pComment);
         Doc().m_undo.SaveState(&Doc());
         ASSERT_TRUE(Doc().DoSave(m_app.Path("run.dfb")));
         m_saved = FileBytes(m_app.Folder() / "run.dfb");
+        m_stored = SaveToBytes(Doc());
         Doc().SetModifiedFlag(TRUE);
         m_pDoc = &Doc();
         m_nUndoIndex = Doc().m_undo.m_nIndex;
         m_nUndoTop = Doc().m_undo.m_nTopIndex;
+        m_fZoom = Doc().m_fZoom;
         Simulate();
         ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
         ASSERT_NE(Doc().m_blockList.GetHead(), pOut) << "the run's order is another";
@@ -198,8 +203,10 @@ protected:
             if (CVetlaView* pView = AsVetlaView(m_pDoc->GetNextView(pos)); pView && pView->Simulation().IsRunning())
                 pView->Simulation().Leave();
         }
+        // The zoom is the user's choice of view, which the file keeps in and out of a run alike.
+        m_pDoc->m_fZoom = m_fZoom;
         // A save in the run leaves the document unmodified; it wrote the bytes checked above.
-        return bSound && SaveToBytes(*m_pDoc) == m_saved && m_pDoc->m_undo.m_nIndex == m_nUndoIndex &&
+        return bSound && SaveToBytes(*m_pDoc) == m_stored && m_pDoc->m_undo.m_nIndex == m_nUndoIndex &&
                m_pDoc->m_undo.m_nTopIndex == m_nUndoTop;
     }
 
@@ -236,11 +243,14 @@ protected:
     CMessageBoxRecorder m_boxes;
     FileDialogHandler m_previousFileDialog;
     HelpPageOpener m_previousHelp;
+    // The file a save before the run wrote, and the document's bytes then.
     Bytes m_saved;
-    CDocument* m_pDoc = nullptr;
+    Bytes m_stored;
+    CVetlaDoc* m_pDoc = nullptr;
     bool m_bConfirm = false;
     int m_nUndoIndex = 0;
     int m_nUndoTop = 0;
+    float m_fZoom = 0;
     int m_nMembers = 0;
     std::vector<std::string> m_failed;
 };
