@@ -125,9 +125,9 @@ protected:
         SimulationQtWindow::TearDown();
     }
 
-    // A new diagram saved as it is edited, then modified, so that a close asks to save it; its
-    // function block is selected in the run, as a right click selects it.
-    void StartRun()
+    // A new diagram saved as it is edited, then modified, so that a close asks to save it; for
+    // a command or a key its function block is selected in the run, as a right click selects it.
+    void StartRun(bool bSelect)
     {
         if (!IsWindow(Frame())) {
             m_app.Close();
@@ -174,7 +174,8 @@ protected:
         ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
         ASSERT_NE(Doc().m_blockList.GetHead(), pOut) << "the run's order is another";
         Scan();
-        Mouse(*View(), QEvent::MouseButtonPress, BlockCentre(pAnd), Qt::RightButton);
+        if (bSelect)
+            Mouse(*View(), QEvent::MouseButtonPress, BlockCentre(pAnd), Qt::RightButton);
     }
 
     bool DocumentOpen() const
@@ -210,11 +211,12 @@ protected:
                m_pDoc->m_undo.m_nTopIndex == m_nUndoTop;
     }
 
-    void Sweep(const std::string& strName, const std::function<void()>& dispatch, bool bConfirm = false)
+    // bClick: a click, whose sheet is confirmed untouched, on the objects as the run found them.
+    void Sweep(const std::string& strName, const std::function<void()>& dispatch, bool bClick = false)
     {
         ++m_nMembers;
-        m_bConfirm = bConfirm;
-        StartRun();
+        m_bConfirm = bClick;
+        StartRun(!bClick);
         if (::testing::Test::HasFatalFailure())
             return;
         dispatch();
