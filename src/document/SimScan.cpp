@@ -186,19 +186,20 @@ std::vector<CBlockObj*> BuildSimulationOrder(CVetlaDoc& doc)
     return former;
 }
 
-void RestoreBlockOrder(CVetlaDoc& doc, const std::vector<CBlockObj*>& order)
+void EnterSimulationOrder(CVetlaDoc& doc)
 {
-    std::vector<CBlockObj*> listed = BlocksOf(doc.m_blockList);
-    std::vector<CBlockObj*> wanted = order;
-    std::sort(listed.begin(), listed.end());
-    std::sort(wanted.begin(), wanted.end());
-    if (listed != wanted)
-        return;
+    if (doc.m_editOrder.empty())
+        doc.m_editOrder = BuildSimulationOrder(doc);
+}
+
+void RestoreBlockOrder(CVetlaDoc& doc)
+{
+    const std::vector<CBlockObj*> order = doc.BlocksInEditOrder();
+    doc.m_editOrder.clear();
     doc.m_blockList.RemoveAll();
     for (CBlockObj* pBlock : order)
         doc.m_blockList.AddTail(pBlock);
 }
-
 
 void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)
 {

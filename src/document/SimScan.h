@@ -15,13 +15,17 @@ struct CSimContext;
 // Re-orders the document's block list into the simulation order: inputs by number, then
 // function blocks, outputs, flags, analog outputs, analog flags, open outputs, male and female
 // connectors, the data log and any other kind, each group keeping its relative order. Returns
-// the order it found, which the end of the run puts back.
+// the order it found.
 std::vector<CBlockObj*> BuildSimulationOrder(CVetlaDoc& doc);
 
-// Puts the document's block list back into the order it had before the run, so that a run leaves
-// the saved file and the undo snapshots as they were. A list that no longer holds exactly those
-// blocks keeps its order.
-void RestoreBlockOrder(CVetlaDoc& doc, const std::vector<CBlockObj*>& order);
+// The block list put into the simulation order for a run, the document keeping the order it
+// had as its edit order: a save or an undo snapshot taken during the run holds that order, so
+// that a run leaves the saved file and the undo snapshots as they were.
+void EnterSimulationOrder(CVetlaDoc& doc);
+
+// The end of the run: the block list back in the edit order the document kept (a block the
+// run's list gained goes after it), and the document keeps none any more.
+void RestoreBlockOrder(CVetlaDoc& doc);
 
 // What entering the simulation does to the blocks (already in simulation order): the ladder
 // power rail is on, every block finds its first wired input, and every block's run-time state

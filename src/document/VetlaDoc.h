@@ -191,6 +191,13 @@ public:
     CRect m_rcPrintMargin;
     SIZE m_sizeScreen = {};
     int m_bSimulating = 0;
+    // The block list in the order the file keeps: the edit order a run kept, any block it does
+    // not name after it in list order; the list itself outside a run.
+    std::vector<CBlockObj*> BlocksInEditOrder() const;
+    // The block list's order before a run, kept while the run holds the list in simulation
+    // order, so that the file and the undo snapshots go on holding the order the user made;
+    // empty outside a run.
+    std::vector<CBlockObj*> m_editOrder;
     CObList m_blockList;
     CObList m_lineList;
     CObList m_commentList;

@@ -10,6 +10,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/RangeNumbering.h"
 
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -27,6 +28,28 @@ BOOL KeepsPastedNumber(int nType)
 BOOL IsConnector(int nType) { return nType == BT_MALE || nType == BT_FEMALE; }
 
 } // namespace
+
+std::vector<CBlockObj*> CVetlaDoc::BlocksInEditOrder() const
+{
+    std::vector<CBlockObj*> listed;
+    for (POSITION pos = m_blockList.GetHeadPosition(); pos;)
+        listed.push_back(static_cast<CBlockObj*>(m_blockList.GetNext(pos)));
+    if (m_editOrder.empty())
+        return listed;
+    // The kept order is only compared by address: a block deleted since is simply not listed.
+    std::unordered_set<const CBlockObj*> unplaced(listed.begin(), listed.end());
+    std::vector<CBlockObj*> ordered;
+    ordered.reserve(listed.size());
+    for (CBlockObj* pBlock : m_editOrder) {
+        if (unplaced.erase(pBlock))
+            ordered.push_back(pBlock);
+    }
+    for (CBlockObj* pBlock : listed) {
+        if (unplaced.contains(pBlock))
+            ordered.push_back(pBlock);
+    }
+    return ordered;
+}
 
 void CVetlaDoc::SetClickPoint(int x, int y) { m_ptClick = {x, y}; }
 

@@ -395,12 +395,20 @@ void CVetlaDoc::StoreFile(CArchive& ar)
     if (IsLadder())
         SerializeOperandMaps(ar);
     SerializeHardware(ar);
-    m_blockList.Serialize(ar);
+    // A run holds the list in its own order for the scan; what is stored is the user's order.
+    CObList editOrder;
+    CObList* pBlocks = &m_blockList;
+    if (!m_editOrder.empty()) {
+        for (CBlockObj* pBlock : BlocksInEditOrder())
+            editOrder.AddTail(pBlock);
+        pBlocks = &editOrder;
+    }
+    pBlocks->Serialize(ar);
     if (IsLadder())
         m_powerBusList.Serialize(ar);
     m_lineList.Serialize(ar);
-    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
-        CObject* pBlock = m_blockList.GetNext(pos);
+    for (POSITION pos = pBlocks->GetHeadPosition(); pos;) {
+        CObject* pBlock = pBlocks->GetNext(pos);
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
             static_cast<CBlockMSGTEXT*>(pBlock)->SerializeWidgets(ar);
     }

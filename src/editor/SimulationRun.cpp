@@ -26,7 +26,9 @@ void CSimulationRun::Enter()
     m_view.Selection().Clear(SELECTION_ALL);
     m_view.m_pCurBlock = nullptr;
     m_view.m_pCurLine = nullptr;
-    m_editOrder = BuildSimulationOrder(*m_view.m_pDocument);
+    // A comment is no input to operate: a double click in the run would open its sheet.
+    m_view.m_pCurComment = nullptr;
+    EnterSimulationOrder(*m_view.m_pDocument);
     // The clock jumps to the PC's time when the timer starts. The blocks take their start
     // stamps from the clock as it will run: stamped before the jump, every timer would see
     // the whole jump as time already passed in the first scan.
@@ -66,9 +68,8 @@ void CSimulationRun::Leave()
     if (m_view.m_pDocument) {
         m_view.m_pDocument->m_bSimulating = 0;
         EndSimulationRun(*m_view.m_pDocument);
-        RestoreBlockOrder(*m_view.m_pDocument, m_editOrder);
+        RestoreBlockOrder(*m_view.m_pDocument);
     }
-    m_editOrder.clear();
     m_view.InvalidateAll();
 }
 
@@ -80,9 +81,8 @@ void CSimulationRun::EndOnClose()
     if (m_view.m_pDocument && m_view.m_pDocument->m_bSimulating) {
         m_view.m_pDocument->m_bSimulating = 0;
         m_view.m_nEditMode = EDIT_MODE_SELECT;
-        RestoreBlockOrder(*m_view.m_pDocument, m_editOrder);
+        RestoreBlockOrder(*m_view.m_pDocument);
     }
-    m_editOrder.clear();
     if (g_pSimulatingView == &m_view)
         g_pSimulatingView = nullptr;
 }

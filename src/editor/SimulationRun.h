@@ -8,8 +8,6 @@
 
 #include "platform/core/Types.h"
 
-#include <vector>
-
 class CAnalogSliderDlg;
 class CBlockObj;
 class CVetlaView;
@@ -47,8 +45,6 @@ public:
 private:
     CVetlaView& m_view;
     SYSTEMTIME m_simClock = {};
-    // The block list's order before the run, put back when it ends.
-    std::vector<CBlockObj*> m_editOrder;
     CBlockObj* m_pPopupBlock = nullptr;
     CAnalogSliderDlg* m_pValuePopup = nullptr;
 };

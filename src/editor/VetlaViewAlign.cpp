@@ -38,8 +38,10 @@ void CVetlaView::OnUpdateAlign(CCmdUI* pCmdUI) { pCmdUI->Enable(CanAlign(*this))
 
 void CVetlaView::AlignSelection(int nAxis)
 {
-    if ((nAxis != ALIGN_X && nAxis != ALIGN_Y) || m_selection.Blocks().IsEmpty())
+    if ((nAxis != ALIGN_X && nAxis != ALIGN_Y) || m_selection.Blocks().IsEmpty() || !IsDocumentEditable())
         return;
+    // A wire held on a pin would be finished from where the pin was before the move.
+    EndToolsInProgress();
     const auto* pFirst = static_cast<const CBlockObj*>(m_selection.Blocks().GetHead());
     const int nReference = nAxis == ALIGN_X ? pFirst->m_ptPos.x : pFirst->m_ptPos.y;
     // One object at a time carries the selected flag, so that each move takes only it (and the

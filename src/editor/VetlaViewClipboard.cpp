@@ -407,7 +407,8 @@ void CVetlaView::OnEditCut()
 
 void CVetlaView::OnEditPaste()
 {
-    if (!m_pDocument)
+    // A run steps the blocks it has: a paste waits for the edit.
+    if (!m_pDocument || m_pDocument->m_bSimulating)
         return;
     InvalidateAll();
     DiagramClipboardContents contents;

@@ -34,6 +34,9 @@ void CVetlaView::OnUpdateConnect(CCmdUI* pCmdUI)
 // The snapshot reloads the whole document: every pointer the view holds into it is stale.
 void CVetlaView::StepUndo(BOOL bRedo)
 {
+    // A run steps the document's blocks: a reload under it would take them away.
+    if (!IsDocumentEditable())
+        return;
     ForgetObjects();
     if (m_pDocument) {
         if (bRedo)

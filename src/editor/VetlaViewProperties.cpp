@@ -269,6 +269,9 @@ void CVetlaView::RebuildSimBars(BOOL bInputs, BOOL bOutputs)
 
 void CVetlaView::EditCommentBox()
 {
+    // A comment is part of the drawing the file keeps: a run or the edit lock leave it alone.
+    if (!IsDocumentEditable())
+        return;
     CBlockComment* pBox = m_pCurComment;
     CInsCommentsPropSh sheet(_T("Property"), nullptr, 0);
     sheet.m_page.m_strText = pBox->m_strBoxText;

@@ -1,6 +1,8 @@
 #include "DocSamples.h"
 
+#include "blocks/BlockTypes.h"
 #include "document/PageLayout.h"
+#include "document/SimScan.h"
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 
@@ -69,6 +71,26 @@ TEST_F(UndoStoreTest, ThirtyOneSnapshotsFillFilesZeroToThirty)
 }
 
 // Before any snapshot there is nothing to undo or redo.
+// A run holds the block list in the order it steps the blocks in; a save or a snapshot taken
+// in the run (a sheet's Apply, File > Properties) holds the order the user made, so that Undo
+// and Redo after the run bring back no order of the run.
+TEST_F(UndoStoreTest, ASnapshotTakenInARunHoldsTheEditOrder)
+{
+    for (int nType : {BT_OUT, BT_AND, BT_IN})
+        m_doc.AddBlock(CreateBlockForType(nType, nullptr, &m_doc));
+    const Bytes edited = Snapshot(1);
+    EnterSimulationOrder(m_doc);
+    ASSERT_EQ(static_cast<CBlockObj*>(m_doc.m_blockList.GetHead())->m_nType, BT_IN);
+    const Bytes applied = Snapshot(2);
+    RestoreBlockOrder(m_doc);
+    EXPECT_EQ(static_cast<CBlockObj*>(m_doc.m_blockList.GetHead())->m_nType, BT_OUT);
+    EXPECT_EQ(SaveToBytes(m_doc), applied);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(SaveToBytes(m_doc), edited);
+    ASSERT_TRUE(m_undo.Redo());
+    EXPECT_EQ(SaveToBytes(m_doc), applied);
+}
+
 TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
 {
     EXPECT_FALSE(m_undo.Undo());

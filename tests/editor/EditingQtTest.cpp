@@ -234,35 +234,6 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(LastBlockPos(), ptDragged) << "Redo brings the whole drag";
 }
 
-// In a simulation nothing edits the diagram: the arrow keys, Go To Block and Page Layout leave
-// the selected block where it is, the document unmodified and the undo history as it was.
-TEST_F(EditingQtTest, NeitherKeysNorCommandsEditADiagramInASimulation)
-{
-    const CPoint ptStart = PlaceAt(BT_AND, CPoint(300, 130))->m_ptPos;
-    Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
-    ASSERT_TRUE(Doc().DoSave(m_app.Path("simulated.dfb")));
-    const int nIndex = Doc().m_undo.m_nIndex;
-    Key(Qt::Key_F3);
-    m_app->PumpPending();
-    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
-    Mouse(QEvent::MouseButtonPress, ptStart + CPoint(12, 18), Qt::RightButton, Qt::RightButton);
-    ASSERT_EQ(View()->Selection().Blocks().GetCount(), 1);
-    int nDialogs = 0;
-    CDialog::SetDialogHook([&nDialogs](CDialog& dlg) {
-        ++nDialogs;
-        dlg.PostMessage(WM_COMMAND, IDCANCEL);
-    });
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
-        Key(key);
-    Key(Qt::Key_G, Qt::ControlModifier);
-    Frame()->SendMessage(WM_COMMAND, ID_VIEW_PAGE_LAYOUT);
-    m_app->PumpPending();
-    EXPECT_EQ(nDialogs, 0) << "Go To Block and Page Layout are not offered";
-    EXPECT_EQ(LastBlockPos(), ptStart);
-    EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Doc().m_undo.m_nIndex, nIndex);
-}
-
 // A drag of a few pixels is one undo step like a long one; a move the base refuses leaves
 // everything as it was, the wires' routes and junction dots too.
 TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)

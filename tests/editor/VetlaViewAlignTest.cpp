@@ -108,6 +108,23 @@ TEST_F(AlignTest, WiresBetweenAlignedBlocksAreReLaidAndStayOrthogonal)
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
+// A wire held on a pin of a block that Align moves is let go: finished later, it would start
+// where the pin was before the move.
+TEST_F(AlignTest, AlignLetsGoOfAWireHeldOnAPin)
+{
+    CBlockObj* pA = Block(BT_AND, 40, 100);
+    CBlockObj* pB = Block(BT_OR, 200, 300);
+    Select(pA);
+    Select(pB);
+    View().WireTool().ClickAt(PinCentre(pB, BLOCK_FIRST_OUTPUT).x, PinCentre(pB, BLOCK_FIRST_OUTPUT).y);
+    ASSERT_TRUE(View().WireTool().IsDrawing());
+    View().AlignSelection(0);
+    EXPECT_EQ(pB->m_ptPos.x, 40);
+    EXPECT_FALSE(View().WireTool().IsDrawing());
+    EXPECT_EQ(Doc().m_lineList.GetCount(), 0);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
 TEST_F(AlignTest, OfferedOnlyForTwoBlocksOutsideASimulationAndUnlocked)
 {
     CBlockObj* pA = Block(BT_AND, 40, 100);
