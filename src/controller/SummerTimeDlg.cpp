@@ -130,8 +130,8 @@ BOOL CSummerTimeDlg::OnInitDialog()
         for (LPCTSTR pszRule : kRules)
             pRule->AddString(pszRule);
     }
-    if (m_nRule < 0 || m_nRule >= DST_RULE_COUNT)
-        m_nRule = 0;
+    // A rule the list does not offer shows as no choice and travels as it was read: this
+    // object is also what the WiFi write sends the rule from, opened or not.
     CDialog::OnInitDialog();
     SetupSpin(IDC_START_MONTH_SPIN, 1, 12, m_nStartMonth);
     SetupSpin(IDC_END_MONTH_SPIN, 1, 12, m_nEndMonth);

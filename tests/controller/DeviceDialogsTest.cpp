@@ -316,8 +316,6 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
     dlg.m_bEncryption = FALSE;
     dlg.m_strPassword = _T("abc");
     ASSERT_TRUE(Open(dlg));
-    // Station: 9 is no station's ID.
-    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_DEVICE_ID), "1");
     EXPECT_FALSE(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_IP))->IsWindowVisible());
     Type(dlg, CWifiSetupDlg::IDC_SSID, _T("ab"));
     EXPECT_EQ(Typed(dlg, CWifiSetupDlg::IDC_SSID, _T("ab-c")), "ab");
@@ -360,25 +358,21 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
 }
 
 // A server's module reads its ports back as 0: the hidden port fields do not stop OK, and the
-// ports are written as the defaults.
-TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenAsTheDefaults)
+// ports go back to the module as they came.
+TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenBackAsRead)
 {
     CWifiSetupDlg& dlg = Frame()->m_dlgWifiSetup;
     dlg.m_nLocalPort = dlg.m_nRemotePort = 0;
     ASSERT_TRUE(Open(dlg));
     EXPECT_TRUE(OkBoxes(dlg).empty());
     EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_WIFI_WRITE});
-    EXPECT_EQ(std::make_pair(dlg.m_nLocalPort, dlg.m_nRemotePort), std::make_pair(502u, 200u));
+    EXPECT_EQ(std::make_pair(dlg.m_nLocalPort, dlg.m_nRemotePort), std::make_pair(0u, 0u));
 }
 
 TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
 {
     CRemoteWifiDlg& dlg = Frame()->m_dlgRemoteWifi;
-    dlg.m_nTxPower = -1;
-    dlg.m_nSleepMode = 9;
     ASSERT_TRUE(Open(dlg));
-    EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_TX_POWER).GetCurSel(), 0);
-    EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_SLEEP).GetCurSel(), 0);
     Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("12"));
     EXPECT_EQ(Typed(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("127")), "12");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be 1 - 6"});
