@@ -112,9 +112,10 @@ BOOL CRemoteWifiDlg::OnInitDialog()
                                              _T("9"), _T("10"), _T("11"), _T("12")});
     FillList(GetDlgItem(int(IDC_MODE)), {_T("Standard"), _T("Simple")});
     FillList(GetDlgItem(int(IDC_SLEEP)), {_T("Disable"), _T("30s"), _T("1min"), _T("2min"), _T("5min"), _T("10min")});
-    // The list holds steps 1..12 at indexes 0..11. An index the lists do not offer shows as no
-    // choice and is written back as the module gave it; the values change at OK only.
+    // The list holds steps 1..12 at indexes 0..11. The mode list stays hidden: the mode goes
+    // back as the module gave it.
     CDialog::OnInitDialog();
+    ShowFirstLineForUnoffered({IDC_TX_POWER, IDC_SLEEP});
     if (CWnd* pMode = GetDlgItem(int(IDC_MODE)))
         pMode->ShowWindow(SW_HIDE);
     if (auto* pKey = dynamic_cast<CEdit*>(GetDlgItem(int(IDC_KEY_PASSWORD))))

@@ -181,12 +181,10 @@ BOOL CWifiSetupDlg::OnInitDialog()
     }
     FillNumberList(dynamic_cast<CComboBox*>(GetDlgItem(int(IDC_CHANNEL))), 13);
     FillNumberList(dynamic_cast<CComboBox*>(GetDlgItem(int(IDC_TX_POWER))), 12);
-    // An index the lists do not offer shows as no choice and is written back as the module gave
-    // it; the values change at OK only, so that Cancel leaves them as read.
     CDialog::OnInitDialog();
-    ApplyDeviceModeLayout(FALSE);
-    if (m_nAddressMode == 0 || m_nAddressMode == 1)
-        CheckRadioButton(int(IDC_DHCP), int(IDC_FIXED_IP), int(m_nAddressMode == 0 ? IDC_DHCP : IDC_FIXED_IP));
+    ShowFirstLineForUnoffered({IDC_DEVICE_MODE, IDC_CHANNEL, IDC_TX_POWER});
+    ApplyDeviceModeLayout();
+    CheckRadioButton(int(IDC_DHCP), int(IDC_FIXED_IP), int(m_nAddressMode == 0 ? IDC_DHCP : IDC_FIXED_IP));
     EnableAddressFields();
     m_tips.Create(this);
     AddTip(IDC_SSID, _T("32 numerics or characters at most"));
@@ -205,27 +203,22 @@ int CWifiSetupDlg::SelectedMode() const
     return pMode ? pMode->GetCurSel() : m_nDeviceMode;
 }
 
-void CWifiSetupDlg::ApplyDeviceModeLayout(BOOL bCorrectId)
+void CWifiSetupDlg::ApplyDeviceModeLayout()
 {
     const int nMode = SelectedMode();
-    if (bCorrectId)
-        CorrectDeviceId(nMode);
+    BOOL bTranslated = FALSE;
+    const UINT nID = GetDlgItemInt(int(IDC_DEVICE_ID), &bTranslated, FALSE);
+    if (nMode == kModeServer) {
+        SetDlgItemInt(int(IDC_DEVICE_ID), 0, FALSE);
+    } else if (!bTranslated || nID == 0 || nID > DeviceIdLimit(nMode)) {
+        SetDlgItemInt(int(IDC_DEVICE_ID), 1, FALSE);
+    }
     if (CWnd* pID = GetDlgItem(int(IDC_DEVICE_ID)))
         pID->EnableWindow(nMode != kModeServer);
     for (UINT nControl : kAddressControls) {
         if (CWnd* pControl = GetDlgItem(int(nControl)))
             pControl->ShowWindow(nMode >= kModeRemote ? SW_SHOW : SW_HIDE);
     }
-}
-
-void CWifiSetupDlg::CorrectDeviceId(int nMode)
-{
-    BOOL bTranslated = FALSE;
-    const UINT nID = GetDlgItemInt(int(IDC_DEVICE_ID), &bTranslated, FALSE);
-    if (nMode == kModeServer)
-        SetDlgItemInt(int(IDC_DEVICE_ID), 0, FALSE);
-    else if (!bTranslated || nID == 0 || nID > DeviceIdLimit(nMode))
-        SetDlgItemInt(int(IDC_DEVICE_ID), 1, FALSE);
 }
 
 void CWifiSetupDlg::EnableAddressFields()
@@ -237,16 +230,11 @@ void CWifiSetupDlg::EnableAddressFields()
     }
 }
 
-// The checked button's mode; with neither checked (a mode the module gave that neither names)
-// the mode stays as read.
+// The mode of the button shown checked, taken at OK only: Cancel leaves the mode as read.
 void CWifiSetupDlg::ExchangeAddressMode(CDataExchange* pDX)
 {
-    if (!pDX->m_bSaveAndValidate)
-        return;
-    if (IsDlgButtonChecked(int(IDC_DHCP)) == BST_CHECKED)
-        m_nAddressMode = 0;
-    else if (IsDlgButtonChecked(int(IDC_FIXED_IP)) == BST_CHECKED)
-        m_nAddressMode = 1;
+    if (pDX->m_bSaveAndValidate)
+        m_nAddressMode = IsDlgButtonChecked(int(IDC_FIXED_IP)) == BST_CHECKED ? 1 : 0;
 }
 
 BOOL CWifiSetupDlg::Validate()

@@ -57,7 +57,7 @@ protected:
     void OnOK() override;
     void OnCancel() override;
     void RegisterTemplate() override;
-    void OnDeviceModeChange() { ApplyDeviceModeLayout(TRUE); }
+    void OnDeviceModeChange() { ApplyDeviceModeLayout(); }
     void OnDhcp() { EnableAddressFields(); }
     void OnFixedIp() { EnableAddressFields(); }
     void OnSsidChange() { FilterFocusedField(IDC_SSID, &IsTextChar, kTextCharsMessage); }
@@ -71,10 +71,7 @@ private:
     void ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort);
     void ExchangeAddressMode(CDataExchange* pDX);
     int SelectedMode() const;
-    // Shows the fields of the selected mode; bCorrectId (a mode the user chose) also puts a
-    // device ID the mode cannot take into its range.
-    void ApplyDeviceModeLayout(BOOL bCorrectId);
-    void CorrectDeviceId(int nMode);
+    void ApplyDeviceModeLayout();
     void EnableAddressFields();
     BOOL Validate();
 };

@@ -316,6 +316,8 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
     dlg.m_bEncryption = FALSE;
     dlg.m_strPassword = _T("abc");
     ASSERT_TRUE(Open(dlg));
+    // Station: 9 is no station's ID.
+    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_DEVICE_ID), "1");
     EXPECT_FALSE(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_IP))->IsWindowVisible());
     Type(dlg, CWifiSetupDlg::IDC_SSID, _T("ab"));
     EXPECT_EQ(Typed(dlg, CWifiSetupDlg::IDC_SSID, _T("ab-c")), "ab");
@@ -372,7 +374,11 @@ TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenBackAsRead)
 TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
 {
     CRemoteWifiDlg& dlg = Frame()->m_dlgRemoteWifi;
+    dlg.m_nTxPower = -1;
+    dlg.m_nSleepMode = 9;
     ASSERT_TRUE(Open(dlg));
+    EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_TX_POWER).GetCurSel(), 0);
+    EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_SLEEP).GetCurSel(), 0);
     Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("12"));
     EXPECT_EQ(Typed(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("127")), "12");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be 1 - 6"});
