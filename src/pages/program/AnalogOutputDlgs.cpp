@@ -35,7 +35,6 @@ BOOL CFixedValueDlg::OnInitDialog()
         pEdit->ModifyFlags(NUM_CLAMP_INVALID | NUM_NO_NEGATIVE, 0);
         pEdit->SetRange(kFixedMin, kFixedMax);
         pEdit->SetDouble(m_values[i]);
-        pEdit->GetWindowText(m_strShown[size_t(i)]);
         m_tips.SetRange(*this, IDC_FIXED_VALUE_FIRST + i, int(kFixedMin), int(kFixedMax), _T("V"));
         m_edits[size_t(i)] = std::move(pEdit);
     }
@@ -51,12 +50,7 @@ BOOL CFixedValueDlg::PreTranslateMessage(MSG* pMsg)
 void CFixedValueDlg::OnOK()
 {
     for (int i = 0; i < PROGRAM_AQ_COUNT; ++i) {
-        const auto& pEdit = m_edits[size_t(i)];
-        CString strText;
-        if (pEdit)
-            pEdit->GetWindowText(strText);
-        // A value from the file that the box cannot show whole stays as it is until it is typed over.
-        if (pEdit && strText != m_strShown[size_t(i)]) {
+        if (const auto& pEdit = m_edits[size_t(i)]) {
             const double d = pEdit->GetDouble();
             // The box clamps when it is left; OK may come while the last one still has the focus.
             m_values[i] = d < kFixedMin ? kFixedMin : d > kFixedMax ? kFixedMax : d;
@@ -76,7 +70,7 @@ BOOL CValueRangeTypeDlg::OnInitDialog()
     CDialog::OnInitDialog();
     for (int i = 0; i < PROGRAM_AQ_COUNT; ++i) {
         if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_RANGE_TYPE_FIRST + i)))
-            pCombo->SetCurSel(m_types[i] < kRangeTypes ? m_types[i] : -1);
+            pCombo->SetCurSel(m_types[i] < kRangeTypes ? m_types[i] : 0);
     }
     return TRUE;
 }
@@ -85,9 +79,8 @@ void CValueRangeTypeDlg::OnOK()
 {
     for (int i = 0; i < PROGRAM_AQ_COUNT; ++i) {
         if (auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_RANGE_TYPE_FIRST + i))) {
-            // A type the list does not offer shows as no choice and stays.
-            if (const int nSel = pCombo->GetCurSel(); nSel >= 0)
-                m_types[i] = BYTE(nSel);
+            const int nSel = pCombo->GetCurSel();
+            m_types[i] = BYTE(nSel < 0 ? 0 : nSel);
         }
     }
     CDialog::OnOK();

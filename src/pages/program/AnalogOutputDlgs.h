@@ -28,8 +28,6 @@ protected:
 private:
     double (&m_values)[PROGRAM_AQ_COUNT];
     std::array<std::unique_ptr<CNumericEdit>, PROGRAM_AQ_COUNT> m_edits;
-    // What each box showed when the dialog opened: a box left as it was keeps its value.
-    std::array<CString, PROGRAM_AQ_COUNT> m_strShown;
     CPageTips m_tips;
 };
 
