@@ -1,5 +1,6 @@
 #include "controller/DeviceToolDialog.h"
 
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Msg.h"
 #include "platform/ui/WndMessageMap.h"
 
@@ -24,6 +25,15 @@ BOOL CDeviceToolDialog::CreateTool(CWnd* pParentWnd)
     m_bClosing = FALSE;
     RegisterTemplate();
     return CDialog::Create(m_nIDTemplate, pParentWnd);
+}
+
+void CDeviceToolDialog::ShowFirstLineForUnoffered(std::initializer_list<UINT> lists)
+{
+    for (UINT nID : lists) {
+        auto* pList = dynamic_cast<CComboBox*>(GetDlgItem(int(nID)));
+        if (pList && pList->GetCurSel() < 0 && pList->GetCount() > 0)
+            pList->SetCurSel(0);
+    }
 }
 
 void CDeviceToolDialog::CloseLater()

@@ -6,6 +6,8 @@
 
 #include "platform/ui/Dialog.h"
 
+#include <initializer_list>
+
 class CDeviceToolDialog : public CDialog {
     DECLARE_DYNAMIC(CDeviceToolDialog)
 
@@ -16,6 +18,9 @@ public:
 protected:
     explicit CDeviceToolDialog(UINT nIDTemplate) : CDialog(nIDTemplate) {}
 
+    // The controller's values change at OK only: a list whose index the list does not offer
+    // shows its first line, which OK then takes, while Cancel leaves the value as it came.
+    void ShowFirstLineForUnoffered(std::initializer_list<UINT> lists);
     // Hides the window now and destroys it from the queue.
     void CloseLater();
     LRESULT OnCloseLater(WPARAM wParam, LPARAM lParam);

@@ -29,8 +29,6 @@ using D = CRemoteWifiDlg;
 constexpr int kLedTimeMin = 10;
 constexpr int kLedTimeMax = 9999;
 constexpr int kDeviceIdMax = 7;
-constexpr int kTxPowerSteps = 12;
-constexpr int kModeCount = 2;
 
 DialogItemTemplate Label(CRect rect, LPCTSTR pszText) { return DialogItem(kStatic, WC_STATIC, SS_LEFT, rect, pszText); }
 
@@ -77,7 +75,6 @@ void FillList(CWnd* pWnd, std::initializer_list<LPCTSTR> items)
     }
 }
 
-int InRangeOrZero(int nValue, int nCount) { return nValue >= 0 && nValue < nCount ? nValue : 0; }
 
 }  // namespace
 
@@ -115,11 +112,10 @@ BOOL CRemoteWifiDlg::OnInitDialog()
                                              _T("9"), _T("10"), _T("11"), _T("12")});
     FillList(GetDlgItem(int(IDC_MODE)), {_T("Standard"), _T("Simple")});
     FillList(GetDlgItem(int(IDC_SLEEP)), {_T("Disable"), _T("30s"), _T("1min"), _T("2min"), _T("5min"), _T("10min")});
-    // The list holds steps 1..12 at indexes 0..11.
-    m_nTxPower = InRangeOrZero(m_nTxPower, kTxPowerSteps);
-    m_nMode = InRangeOrZero(m_nMode, kModeCount);
-    m_nSleepMode = InRangeOrZero(m_nSleepMode, REMOTE_SLEEP_COUNT);
+    // The list holds steps 1..12 at indexes 0..11. The mode list stays hidden: the mode goes
+    // back as the module gave it.
     CDialog::OnInitDialog();
+    ShowFirstLineForUnoffered({IDC_TX_POWER, IDC_SLEEP});
     if (CWnd* pMode = GetDlgItem(int(IDC_MODE)))
         pMode->ShowWindow(SW_HIDE);
     if (auto* pKey = dynamic_cast<CEdit*>(GetDlgItem(int(IDC_KEY_PASSWORD))))

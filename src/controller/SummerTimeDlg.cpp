@@ -130,9 +130,10 @@ BOOL CSummerTimeDlg::OnInitDialog()
         for (LPCTSTR pszRule : kRules)
             pRule->AddString(pszRule);
     }
-    if (m_nRule < 0 || m_nRule >= DST_RULE_COUNT)
-        m_nRule = 0;
+    // This object is also what the WiFi write sends the rule from, opened or not: a rule the
+    // list does not offer changes only with this dialog's OK.
     CDialog::OnInitDialog();
+    ShowFirstLineForUnoffered({IDC_RULE});
     SetupSpin(IDC_START_MONTH_SPIN, 1, 12, m_nStartMonth);
     SetupSpin(IDC_END_MONTH_SPIN, 1, 12, m_nEndMonth);
     SetupSpin(IDC_START_DAY_SPIN, 1, 31, m_nStartDay);

@@ -95,8 +95,6 @@ void FillNumberList(CComboBox* pList, int nLast)
     }
 }
 
-int InRangeOrZero(int nValue, int nLast) { return nValue >= 0 && nValue <= nLast ? nValue : 0; }
-
 }  // namespace
 
 CWifiSetupDlg::CWifiSetupDlg() : CWifiDialogBase(IDD) {}
@@ -143,8 +141,8 @@ void CWifiSetupDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     ExchangeChoice(pDX, int(IDC_CHANNEL), m_nChannel);
     ExchangeChoice(pDX, int(IDC_TX_POWER), m_nTxPower);
-    ExchangePort(pDX, IDC_LOCAL_PORT, m_nLocalPort, WIFI_LOCAL_PORT_DEFAULT);
-    ExchangePort(pDX, IDC_REMOTE_PORT, m_nRemotePort, WIFI_REMOTE_PORT_DEFAULT);
+    ExchangePort(pDX, IDC_LOCAL_PORT, m_nLocalPort);
+    ExchangePort(pDX, IDC_REMOTE_PORT, m_nRemotePort);
     DDX_Text(pDX, int(IDC_DEVICE_ID), m_nDeviceID);
     DDX_Text(pDX, int(IDC_PASSWORD), m_strPassword);
     DDV_MaxChars(pDX, m_strPassword, WIFI_PASSWORD_MAX);
@@ -153,17 +151,19 @@ void CWifiSetupDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, int(IDC_ENCRYPTION), m_bEncryption);
     ExchangeChoice(pDX, int(IDC_DEVICE_MODE), m_nDeviceMode);
     DDX_Text(pDX, int(IDC_MAC), m_strMac);
+    ExchangeAddressMode(pDX);
 }
 
 // A server's module reads its ports back as 0: OK must not ask the user to mend fields the
-// mode does not show.
-void CWifiSetupDlg::ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort, UINT nDefault)
+// mode does not show, and what it cannot take there goes back to the module as it came.
+void CWifiSetupDlg::ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort)
 {
     const CWnd* pField = GetDlgItem(int(nID));
     if (pDX->m_bSaveAndValidate && pField && !(pField->GetStyle() & WS_VISIBLE)) {
         BOOL bNumber = FALSE;
         const UINT nValue = GetDlgItemInt(int(nID), &bNumber, FALSE);
-        nPort = bNumber && nValue >= 1 && nValue <= kMaxPort ? nValue : nDefault;
+        if (bNumber && nValue >= 1 && nValue <= kMaxPort)
+            nPort = nValue;
         return;
     }
     DDX_Text(pDX, int(nID), nPort);
@@ -179,15 +179,13 @@ BOOL CWifiSetupDlg::OnInitDialog()
         for (LPCTSTR pszMode : {_T("Server"), _T("Station"), _T("Groups"), _T("Remote"), _T("Slave")})
             pMode->AddString(pszMode);
     }
-    m_nDeviceMode = InRangeOrZero(m_nDeviceMode, kModeCount - 1);
     FillNumberList(dynamic_cast<CComboBox*>(GetDlgItem(int(IDC_CHANNEL))), 13);
     FillNumberList(dynamic_cast<CComboBox*>(GetDlgItem(int(IDC_TX_POWER))), 12);
-    m_nChannel = InRangeOrZero(m_nChannel, 13);
-    m_nTxPower = InRangeOrZero(m_nTxPower, 12);
     CDialog::OnInitDialog();
+    ShowFirstLineForUnoffered({IDC_DEVICE_MODE, IDC_CHANNEL, IDC_TX_POWER});
     ApplyDeviceModeLayout();
     CheckRadioButton(int(IDC_DHCP), int(IDC_FIXED_IP), int(m_nAddressMode == 0 ? IDC_DHCP : IDC_FIXED_IP));
-    SetAddressMode(m_nAddressMode == 0 ? 0 : 1);
+    EnableAddressFields();
     m_tips.Create(this);
     AddTip(IDC_SSID, _T("32 numerics or characters at most"));
     AddTip(IDC_PASSWORD, _T("8 numerics or characters at least"));
@@ -223,13 +221,20 @@ void CWifiSetupDlg::ApplyDeviceModeLayout()
     }
 }
 
-void CWifiSetupDlg::SetAddressMode(int nMode)
+void CWifiSetupDlg::EnableAddressFields()
 {
-    m_nAddressMode = nMode;
+    const BOOL bFixed = IsDlgButtonChecked(int(IDC_FIXED_IP)) == BST_CHECKED;
     for (UINT nID : {IDC_IP, IDC_MASK}) {
         if (CWnd* pControl = GetDlgItem(int(nID)))
-            pControl->EnableWindow(nMode == 1);
+            pControl->EnableWindow(bFixed);
     }
+}
+
+// The mode of the button shown checked, taken at OK only: Cancel leaves the mode as read.
+void CWifiSetupDlg::ExchangeAddressMode(CDataExchange* pDX)
+{
+    if (pDX->m_bSaveAndValidate)
+        m_nAddressMode = IsDlgButtonChecked(int(IDC_FIXED_IP)) == BST_CHECKED ? 1 : 0;
 }
 
 BOOL CWifiSetupDlg::Validate()

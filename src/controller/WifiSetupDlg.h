@@ -58,8 +58,8 @@ protected:
     void OnCancel() override;
     void RegisterTemplate() override;
     void OnDeviceModeChange() { ApplyDeviceModeLayout(); }
-    void OnDhcp() { SetAddressMode(0); }
-    void OnFixedIp() { SetAddressMode(1); }
+    void OnDhcp() { EnableAddressFields(); }
+    void OnFixedIp() { EnableAddressFields(); }
     void OnSsidChange() { FilterFocusedField(IDC_SSID, &IsTextChar, kTextCharsMessage); }
     void OnPasswordChange() { FilterFocusedField(IDC_PASSWORD, &IsTextChar, kTextCharsMessage); }
     void OnHelpButton() {}
@@ -67,10 +67,11 @@ protected:
 
 private:
     // A port field the device mode hides is not checked; a value the module cannot use is
-    // written as nDefault.
-    void ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort, UINT nDefault);
+    // written back unchanged.
+    void ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort);
+    void ExchangeAddressMode(CDataExchange* pDX);
     int SelectedMode() const;
     void ApplyDeviceModeLayout();
-    void SetAddressMode(int nMode);
+    void EnableAddressFields();
     BOOL Validate();
 };

@@ -38,6 +38,10 @@ bool IsSoundBase(const RECT& rcBase, int nAcross, int nDown);
 // a line per page and the print loop prints a page per page, so that a damaged count would hang
 // them and a damaged base overflow their sums. A count the dialog does not offer takes the default of one
 // page, as a zoom the views do not offer does, and counts whose product it does not offer take one
-// page each; a base that is not sound for the counts becomes
-// the one Page Layout makes for them. The document is not marked modified.
-void SettleLoadedPageLayout(CVetlaDoc& doc);
+// page each; a base that is not sound for the counts, or whose counts were reset, becomes the one
+// Page Layout makes for them. The document is not marked modified. True when the counts were
+// reset: the base then grows to hold the blocks once they are loaded (GrowBaseToHoldBlocks).
+bool SettleLoadedPageLayout(CVetlaDoc& doc);
+
+// Pages added (across first, within the dialog's limits) until the base holds every block.
+void GrowBaseToHoldBlocks(CVetlaDoc& doc);

@@ -419,7 +419,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     DocumentLoad load(*this);
     ar.EnsureRead(m_byFormatHeader, FORMAT_HEADER_SIZE);
     SerializeSettings(ar);
-    SettleLoadedPageLayout(*this);
+    const bool bPagesReset = SettleLoadedPageLayout(*this);
     load.Read(ar, m_commentList, RUNTIME_CLASS(CBlockComment));
     for (POSITION pos = m_commentList.GetHeadPosition(); pos;) {
         if (!IsInsideDiagram(*static_cast<CBlockComment*>(m_commentList.GetNext(pos))))
@@ -467,6 +467,8 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     BYTE byLeftOver = 0;
     if (ar.Read(&byLeftOver, 1) != 0)
         ThrowBadFormat();
+    if (bPagesReset)
+        GrowBaseToHoldBlocks(*this);
 }
 
 void CVetlaDoc::ResolveDataLogItems(CBlockDataLog* pLog) const

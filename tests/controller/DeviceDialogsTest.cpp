@@ -360,15 +360,15 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
 }
 
 // A server's module reads its ports back as 0: the hidden port fields do not stop OK, and the
-// ports are written as the defaults.
-TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenAsTheDefaults)
+// ports go back to the module as they came.
+TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenBackAsRead)
 {
     CWifiSetupDlg& dlg = Frame()->m_dlgWifiSetup;
     dlg.m_nLocalPort = dlg.m_nRemotePort = 0;
     ASSERT_TRUE(Open(dlg));
     EXPECT_TRUE(OkBoxes(dlg).empty());
     EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_WIFI_WRITE});
-    EXPECT_EQ(std::make_pair(dlg.m_nLocalPort, dlg.m_nRemotePort), std::make_pair(502u, 200u));
+    EXPECT_EQ(std::make_pair(dlg.m_nLocalPort, dlg.m_nRemotePort), std::make_pair(0u, 0u));
 }
 
 TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)

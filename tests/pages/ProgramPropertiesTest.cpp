@@ -97,18 +97,6 @@ TEST_F(ProgramPropertiesTest, OkWritesTheDocumentMarksItModifiedAndTakesOneSnaps
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Snapshots(), nSnapshots + 1);
 
-    // OK without a change leaves the document as it was, even with indexes from a file that
-    // the lists do not offer.
-    UseHardware(k75X);
-    ProgramSettings& settings = Doc().m_settings;
-    settings.nRedundancy = 7;
-    settings.analog.nAiRangeType[1] = 5;
-    Doc().SetModifiedFlag(FALSE);
-    EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) { Show(sheet, sheet.m_parameter); }));
-    EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Snapshots(), nSnapshots + 1);
-    EXPECT_EQ(settings.nRedundancy, 7);
-    EXPECT_EQ(settings.analog.nAiRangeType[1], 5);
 }
 
 TEST_F(ProgramPropertiesTest, StatusClickOpensTheHardwarePageOnce)
@@ -391,25 +379,6 @@ TEST_F(ProgramPropertiesTest, ComListsFollowTheGenerationAndTheRole)
             EXPECT_EQ(ComboLines(page, IDC_COM_PROTOCOL).size(), 2u);
         },
         false);
-}
-
-// A file brings its indexes unchecked: one the list does not offer starts at the list's default,
-// as the protocol and baud indexes do, and OK stores that instead of no line at all.
-TEST_F(ProgramPropertiesTest, ComIndexesNoListOffersStartAtTheDefault)
-{
-    for (const int nDamaged : {3, -1, INT_MAX}) {
-        ComPortSettings& com = Doc().m_settings.com[0];
-        com.nModel = nDamaged;
-        com.nDataRegister = nDamaged;
-        EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) {
-            CPropertyPage& page = Show(sheet, sheet.m_com[0]);
-            EXPECT_EQ(Combo(page, IDC_COM_MODEL).GetCurSel(), COM_MODEL_SLAVE);
-            EXPECT_TRUE(Shown(page, IDC_COM_ADDRESS));
-            EXPECT_EQ(Combo(page, IDC_COM_DATA_REGISTER).GetCurSel(), 0);
-        })) << nDamaged;
-        EXPECT_EQ(com.nModel, COM_MODEL_SLAVE) << nDamaged;
-        EXPECT_EQ(com.nDataRegister, 0) << nDamaged;
-    }
 }
 
 // ---- Hardware ----

@@ -3,6 +3,8 @@
 #include "SheetFixture.h"
 
 #include "blocks/BlockTypes.h"
+#include "pages/blocks/FunctionPageIds.h"
+#include "pages/blocks/TimerPageIds.h"
 #include "pages/controls/HexEdit.h"
 #include "pages/sheet/ReferenceRow.h"
 #include "platform/ui/Button.h"
@@ -78,7 +80,9 @@ TEST_F(SharedRows, TheReferenceListTakesThePlaceOfTheValue)
 }
 
 // A referenced block the list does not offer is no choice in the list, and reading the choice
-// keeps it instead of naming the first block offered.
+// keeps it instead of naming the first block offered; the time rows of the stairway switch and
+// the hours counter keep it through OK alike. A stop watch's Reference ticked with no block
+// chosen stores none and keeps its factor.
 TEST_F(SharedRows, AReferencedBlockTheListLacksIsKept)
 {
     CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
@@ -89,6 +93,29 @@ TEST_F(SharedRows, AReferencedBlockTheListLacksIsKept)
     EXPECT_EQ(pList->GetCurSel(), -1);
     m_row.ReadChoice();
     EXPECT_EQ(m_row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 77);
+
+    Doc().m_wHardwareCode = g_wHardwareCode = 0x5288;
+    CBlockObj* pUnlisted = Block(BT_AND, 100, 300);
+    for (const auto& [nType, nList, bTick] : {std::tuple{BT_MFS, int(IDC_TIME1_BLOCK_LIST), false},
+                                              {BT_HCOUNTER, int(IDC_HC_BLOCK_LIST), false},
+                                              {BT_LOG, IDC_REFERENCE_COMBO, true}}) {
+        CBlockObj* pBlock = Block(nType, 300, 100);
+        pBlock->m_dParam = 2.5;
+        pBlock->m_nParam[BLOCK_REF_USED_PARAM] = !bTick;
+        pBlock->m_pRefBlock[0] = bTick ? nullptr : pUnlisted;
+        pBlock->m_nRefBlock[0] = bTick ? -1 : pUnlisted->m_nNumber;
+        int nShown = 0;
+        EditPage(pBlock, [&, nList = nList, bTick = bTick](CBlockPage& page) {
+            if (bTick) {
+                Combo(page, nList).SetCurSel(-1);
+                page.GetDlgItem(IDC_REFERENCE)->SendMessage(BM_CLICK);
+            }
+            nShown = Combo(page, nList).GetCurSel();
+        }, IDOK);
+        EXPECT_EQ(nShown, -1) << nType;
+        EXPECT_EQ(pBlock->m_pRefBlock[0], bTick ? nullptr : pUnlisted) << nType;
+        EXPECT_EQ(pBlock->m_dParam, 2.5) << nType;
+    }
 }
 
 // B12 stands before B1 in the list: the reference to B1 is found by its number, not by the

@@ -128,7 +128,7 @@ void CStopWatch::CopyToBlock(CBlockObj& block) const
 // the amplification goes as entered.
 void CStopWatch::AddToApplyRecord(SheetApplyRecord& record)
 {
-    const BOOL bUse = m_reference.m_bUse;
+    const BOOL bUse = m_reference.RefersToBlock(m_pDocument, m_nBlockNumber);
     const StopWatchValues values{m_nType,
                                  m_bProtection,
                                  m_bRetentive,
@@ -234,9 +234,11 @@ void CStopWatch::DoDataExchange(CDataExchange* pDX)
         m_reference.ReadChoice();
 }
 
+// A ticked Reference with no block found stores no reference: the factor and the selector stay
+// as they are, rather than giving way to a block that is not there.
 void CStopWatch::OnOK()
 {
-    if (m_reference.m_bUse) {
+    if (m_reference.RefersToBlock(m_pDocument, m_nBlockNumber)) {
         m_dAmplification = 0.0;
         m_nTimeBase = SelectorWithReference(m_nType, m_nTimeBase);
     } else {

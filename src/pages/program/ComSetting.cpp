@@ -272,8 +272,11 @@ void CComSetting::DoDataExchange(CDataExchange* pDX)
     CProgramPage::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_COM_MODEL, m_nModel);
     DDX_CBIndex(pDX, IDC_COM_PROTOCOL, m_nProtocol);
-    DDX_Text(pDX, IDC_COM_ADDRESS, m_nAddress);
-    DDV_MinMaxInt(pDX, m_nAddress, 0, kAddressMax);
+    // A master has no address: its hidden box, clamped as it was filled, leaves the file's own.
+    if (!pDX->m_bSaveAndValidate || Combo(IDC_COM_MODEL).GetCurSel() != COM_MODEL_MASTER) {
+        DDX_Text(pDX, IDC_COM_ADDRESS, m_nAddress);
+        DDV_MinMaxInt(pDX, m_nAddress, 0, kAddressMax);
+    }
     DDX_CBIndex(pDX, IDC_COM_BAUD, m_nBaud);
     DDX_CBIndex(pDX, IDC_COM_PARITY, m_nParityDataStop);
     DDX_Text(pDX, IDC_COM_TIMEOUT, m_nTimeout);

@@ -200,8 +200,10 @@ void CParameter::WriteAnalogOutputs()
 void CParameter::OnOK()
 {
     if (IsNewGeneration()) {
-        const auto* pKeep = static_cast<CButton*>(GetDlgItem(IDC_KEEP_AQ_VALUES));
-        m_bKeepAqValues = pKeep->GetCheck() == BST_CHECKED;
+        // A file's flag other than 0 or 1 shows as ticked and stays until the box is changed.
+        const bool bKeep = static_cast<CButton*>(GetDlgItem(IDC_KEEP_AQ_VALUES))->GetCheck() == BST_CHECKED;
+        if (bKeep != (m_bKeepAqValues != 0))
+            m_bKeepAqValues = bKeep;
     }
     const bool bChanging = !m_strCurrentPassword.IsEmpty() || !m_strNewPassword.IsEmpty();
     m_strCurrentPassword = bChanging ? m_strNewPassword : m_strStoredPassword;

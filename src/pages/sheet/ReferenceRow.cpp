@@ -24,6 +24,12 @@ int CReferenceRow::NumberOfLine(const CString& strLine)
     return i == 1 ? -1 : NUM_FUNCTION_BLOCK + nValue;
 }
 
+BOOL CReferenceRow::RefersToBlock(const CVetlaDoc* pDoc, int nOwnNumber) const
+{
+    return m_bUse && m_nBlockNumber >= 0 && m_nBlockNumber != nOwnNumber && pDoc &&
+           pDoc->FindBlockByNumber(m_nBlockNumber) != nullptr;
+}
+
 BOOL CReferenceRow::Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber)
 {
     CWnd* pValue = page.GetDlgItem(m_nValueID);

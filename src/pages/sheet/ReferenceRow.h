@@ -26,6 +26,9 @@ public:
     // The list's choice into m_nBlockNumber: -1 without the box; the block it named when the
     // list has no choice (a referenced block the list does not offer stays referenced).
     void ReadChoice();
+    // Whether the box is ticked and names a block of pDoc other than nOwnNumber: the reference
+    // OK stores. A ticked box with no block found stores none.
+    BOOL RefersToBlock(const CVetlaDoc* pDoc, int nOwnNumber) const;
     // The block number of a list line "B<n>...", -1 when it is none.
     static int NumberOfLine(const CString& strLine);
 

@@ -173,19 +173,22 @@ CComboBox* CTimeValueRow::MakeList(CDialog& page, int nLeftID, int nRightID, UIN
     return pCombo;
 }
 
-// The referenced block's line; without one the first line, and the unit starts at minutes.
+// The referenced block's line; without one the first line, and the unit starts at minutes. A
+// referenced block the list does not offer shows as no choice, as in CReferenceRow: the line
+// shown is the block OK keeps.
 void CTimeValueRow::SelectBlock()
 {
     if (m_pBlockCombo) {
-        m_pBlockCombo->SetCurSel(m_pBlockCombo->GetCount() > 0 ? 0 : -1);
+        int nLine = m_bUseRef || m_pBlockCombo->GetCount() == 0 ? -1 : 0;
         for (int i = 0; m_bUseRef && i < m_pBlockCombo->GetCount(); ++i) {
             CString strLine;
             m_pBlockCombo->GetLBText(i, strLine);
             if (CReferenceRow::NumberOfLine(strLine) == m_nRefBlock) {
-                m_pBlockCombo->SetCurSel(i);
+                nLine = i;
                 break;
             }
         }
+        m_pBlockCombo->SetCurSel(nLine);
     }
     if (!m_bUseRef) {
         m_nRefUnit = REF_UNIT_MINUTES;
@@ -287,6 +290,9 @@ void CTimeValueRow::ToggleReference(CDialog& page)
     // A list without a block to choose keeps the constant time.
     m_bUseRef = !m_bUseRef && nChosen >= 0;
     m_nRefBlock = m_bUseRef ? nChosen : -1;
+    // Back on, the button takes the line shown: one a referenced block left empty shows the first.
+    if (!m_bUseRef && nSel < 0 && m_pBlockCombo && m_pBlockCombo->GetCount() > 0)
+        m_pBlockCombo->SetCurSel(0);
     if (!m_bUseRef && m_ids.nBase) {
         if (auto* pBase = static_cast<CComboBox*>(page.GetDlgItem(m_ids.nBase)))
             pBase->SetCurSel(m_nBase);
