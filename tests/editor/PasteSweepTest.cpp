@@ -98,8 +98,11 @@ catalogue::Bytes Record(CBlockObj& block, const Numbers& numbers)
         block.m_nRefBlock[k] = to(block.m_nRefBlock[k]);
         block.m_pRefBlock[k] = nullptr;
     }
+    // A contact reads its operand; an I/O block or a coil is its operand, numbered with it.
     if (IsLadderContact(block.m_nType) && OperandNamesBlock(block.m_nOperand))
         block.m_nOperand = to(block.m_nOperand);
+    else if (!IsLadderContact(block.m_nType) && GetBlockCategory(block.m_nType) != BLOCK_CATEGORY_FUNCTION)
+        block.m_nOperand = 0;
     ForEachLogItem(block, [&](DataLogItem& item) {
         item.nValue1 = to(item.nValue1);
         item.strItem = _T("B");
@@ -170,18 +173,19 @@ protected:
         if (!d.Doc().IsLadder()) {
             catalogue::Builder builder(d.Doc(), true);
             ASSERT_TRUE(builder.Build());
-            AddLinks(d);
         }
         int nPlaced = 0;
         for (const BlockTypeRow& row : FactoryTypeRows()) {
             if (!(row.byLanguages & byLanguage) || !(row.byGenerations & GEN_NEWER) || Find(d, row.nType) ||
-                IsConnectorBlock(row.nType))
+                row.nType == BT_MALE || row.nType == BT_FEMALE)
                 continue;
             d.Block(row.nType, 100 + 60 * (nPlaced % 12), 100 + 60 * (nPlaced / 12));
             ++nPlaced;
         }
         if (d.Doc().IsLadder())
             Find(d, BT_MAKE)->m_nOperand = Find(d, BT_DPR)->m_nNumber;
+        else
+            AddLinks(d);
         // A connector pair in place of a wire from an input to an output.
         const bool bLadder = d.Doc().IsLadder();
         CConnectLineObj* pLine = d.Wire(Find(d, bLadder ? BT_MAKE : BT_IN), 10, Find(d, bLadder ? BT_RELAY_COIL : BT_OUT), 0);
@@ -243,8 +247,12 @@ protected:
         if (pasted.empty() && !bCut && &source == &target && boxes.Boxes().size() == 1 &&
             boxes.Boxes()[0].type == UINT(MB_ICONSTOP))
             return {};
-        if (pasted.size() != copied.size())
-            return {"pasted " + std::to_string(pasted.size()) + " of " + std::to_string(copied.size()) + " blocks"};
+        if (pasted.size() != copied.size()) {
+            std::string strShown;
+            for (const auto& box : boxes.Boxes())
+                strShown += " \"" + std::string(box.text.ToUtf8()) + "\"";
+            return {"pasted " + std::to_string(pasted.size()) + " of " + std::to_string(copied.size()) + " blocks;" + strShown};
+        }
         Numbers numbers;
         for (std::size_t i = 0; i < copied.size(); ++i)
             numbers[copied[i]->m_nNumber] = pasted[i]->m_nNumber;
@@ -255,8 +263,12 @@ protected:
             const std::vector<catalogue::Field> fields = catalogue::FieldsOf(*copied[i]);
             const std::string strCopied = catalogue::Describe(*copied[i], fields);
             const std::unique_ptr<CBlockObj> pPasted = Detached(*pasted[i]);
-            if (Record(*copied[i], numbers) != Record(*pPasted, {}))
-                differences.push_back(strCopied + "\n    pasted as\n" + catalogue::Describe(*pasted[i], fields));
+            const catalogue::Bytes a = Record(*copied[i], numbers);
+            const catalogue::Bytes b = Record(*pPasted, {});
+            if (a != b)
+                differences.push_back(strCopied + "\n    pasted as\n" + catalogue::Describe(*pasted[i], fields) +
+                                      "\n    from byte " + std::to_string(std::ranges::mismatch(a, b).in1 - a.begin()) +
+                                      " of " + std::to_string(a.size()) + " / " + std::to_string(b.size()));
         }
         // The source gets back what it lost, and keeps only what it had.
         if (&source == &target && !bCut)
