@@ -186,6 +186,8 @@ protected:
             Find(d, BT_MAKE)->m_nOperand = Find(d, BT_DPR)->m_nNumber;
         else
             AddLinks(d);
+        // As an opened file has them: the sizes some blocks take on the document's controller.
+        d.Doc().UpdateSpecialBlockSizes();
         // A connector pair in place of a wire from an input to an output.
         const bool bLadder = d.Doc().IsLadder();
         CConnectLineObj* pLine = d.Wire(Find(d, bLadder ? BT_MAKE : BT_IN), 10, Find(d, bLadder ? BT_RELAY_COIL : BT_OUT), 0);
@@ -194,13 +196,17 @@ protected:
         d.View().Selection().Clear(SELECTION_ALL);
     }
 
-    // The blocks of the type, those they name and those that name them, and for a connector
-    // its partner and the blocks at both far ends.
+    // The blocks of the type, those they name and those that name them; for a connector both
+    // of the pair with the wires into them and the blocks at both far ends.
     static void SelectMember(EditDocument& d, int nType)
     {
+        const bool bConnector = nType == BT_MALE || nType == BT_FEMALE;
+        const auto isMember = [&](const CBlockObj* pBlock) {
+            return bConnector ? IsConnectorBlock(pBlock) : pBlock->m_nType == nType;
+        };
         std::set<int> numbers;
         for (CBlockObj* pBlock : d.Blocks()) {
-            if (pBlock->m_nType != nType)
+            if (!isMember(pBlock))
                 continue;
             numbers.insert(pBlock->m_nNumber);
             numbers.merge(Named(*pBlock));
@@ -212,23 +218,32 @@ protected:
             }
         }
         for (CConnectLineObj* pLine : d.Lines()) {
-            if (IsConnectorBlock(pLine->m_pEndBlock) && pLine->m_pEndBlock->m_nType == nType)
+            if (isMember(pLine->m_pEndBlock) && bConnector)
                 numbers.insert(pLine->m_nStartBlock);
-            if (IsConnectorBlock(pLine->m_pStartBlock) && pLine->m_pStartBlock->m_nType == nType)
+            if (isMember(pLine->m_pStartBlock) && bConnector)
                 numbers.insert(pLine->m_nEndBlock);
+        }
+        // And whatever the chosen blocks name in turn (a contact's timer at a connector's end).
+        for (std::size_t nBefore = 0; nBefore != numbers.size();) {
+            nBefore = numbers.size();
+            for (int n : std::set<int>(numbers)) {
+                if (CBlockObj* pBlock = d.Doc().FindBlockByNumber(n))
+                    numbers.merge(Named(*pBlock));
+            }
         }
         for (int n : numbers) {
             if (CBlockObj* pBlock = d.Doc().FindBlockByNumber(n))
                 d.Select(pBlock);
         }
         for (CConnectLineObj* pLine : d.Lines()) {
-            if (IsConnectorBlock(pLine->m_pEndBlock) && pLine->m_pEndBlock->m_nType == nType)
+            if (bConnector && (isMember(pLine->m_pEndBlock) || isMember(pLine->m_pStartBlock)))
                 d.Select(pLine);
         }
     }
 
     // One member in one way: the differences between the copied blocks of the type and the
-    // pasted ones; empty when the paste was refused for want of room.
+    // pasted ones; empty when the paste was refused because the target has no room for the type
+    // (a second data log, a cursor key, which is never placed).
     static std::vector<std::string> Sweep(EditDocument& source, EditDocument& target, int nType, bool bCut)
     {
         SelectMember(source, nType);
@@ -244,8 +259,8 @@ protected:
             boxes.QueueAnswer(IDYES);
         Paste(target, CPoint(1200, 900));
         const std::vector<CBlockObj*> pasted = ListSnapshot<CBlockObj>(target.View().Selection().Blocks());
-        if (pasted.empty() && !bCut && &source == &target && boxes.Boxes().size() == 1 &&
-            boxes.Boxes()[0].type == UINT(MB_ICONSTOP))
+        if (pasted.empty() && boxes.Boxes().size() == 1 && boxes.Boxes()[0].type == UINT(MB_ICONSTOP) &&
+            !target.Doc().HasRoomForBlock(nType, nullptr))
             return {};
         if (pasted.size() != copied.size()) {
             std::string strShown;
@@ -263,6 +278,9 @@ protected:
             const std::vector<catalogue::Field> fields = catalogue::FieldsOf(*copied[i]);
             const std::string strCopied = catalogue::Describe(*copied[i], fields);
             const std::unique_ptr<CBlockObj> pPasted = Detached(*pasted[i]);
+            // An input's high-speed attribute belongs to its point: a new point starts without.
+            if (auto* pInput = dynamic_cast<CBlockIn*>(copied[i].get()); pInput && pInput->m_nNumber != pPasted->m_nNumber)
+                pInput->m_bHighSpeed = 0;
             const catalogue::Bytes a = Record(*copied[i], numbers);
             const catalogue::Bytes b = Record(*pPasted, {});
             if (a != b)
