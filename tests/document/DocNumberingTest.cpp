@@ -249,18 +249,6 @@ TEST_F(PasteNumberingTest, ConnectorPairsStayPairs)
     EXPECT_EQ(Paste(BT_MALE, 5003)->m_nNumber, 5001);
 }
 
-TEST_F(PasteNumberingTest, LadderContactsKeepTheirOperandWhenRenumbered)
-{
-    m_doc.m_nDocType = DOC_TYPE_LAD;
-    Paste(BT_MAKE, 12000);
-    CBlockObj* pContact = CreateBlockForType(BT_MAKE, nullptr, nullptr);
-    pContact->m_nNumber = 12000;
-    pContact->m_nOperand = 9004;
-    m_doc.AddPastedBlock(pContact);
-    EXPECT_EQ(pContact->m_nNumber, 12001);
-    EXPECT_EQ(pContact->m_nOperand, 9004);
-}
-
 using DocLookupTest = DocNumberingTest;
 
 TEST_F(DocLookupTest, BlockAtPointTakesTheBodyAndWithPinsTheStubsToo)

@@ -21,25 +21,23 @@ using Numbers = std::map<int, int>;
 template <class Fn>
 void ForEachWidget(CBlockObj& block, Fn fn)
 {
-    if (!block.IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
-        return;
-    auto& text = static_cast<CBlockMSGTEXT&>(block);
-    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
-        for (INT_PTR k = 0; k < text.WidgetArray(i).GetSize(); ++k) {
-            if (auto* pWidget = static_cast<CWidget*>(text.WidgetArray(i)[k]))
+    auto* pText = dynamic_cast<CBlockMSGTEXT*>(&block);
+    for (int i = 0; pText && i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+        for (INT_PTR k = 0; k < pText->WidgetArray(i).GetSize(); ++k) {
+            if (auto* pWidget = static_cast<CWidget*>(pText->WidgetArray(i)[k]))
                 fn(*pWidget);
         }
     }
 }
 
+// The items that log a block.
 template <class Fn>
 void ForEachLogItem(CBlockObj& block, Fn fn)
 {
-    if (auto* pLog = dynamic_cast<CBlockDataLog*>(&block)) {
-        for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i) {
-            if (!pLog->m_arrLogItems[i].strItem.IsEmpty() && pLog->m_arrLogItems[i].strItem[0] == u'B')
-                fn(pLog->m_arrLogItems[i]);
-        }
+    auto* pLog = dynamic_cast<CBlockDataLog*>(&block);
+    for (INT_PTR i = 0; pLog && i < pLog->m_arrLogItems.GetSize(); ++i) {
+        if (pLog->m_arrLogItems[i].strItem.Left(1) == _T("B"))
+            fn(pLog->m_arrLogItems[i]);
     }
 }
 
@@ -59,26 +57,35 @@ std::set<int> Named(CBlockObj& block)
     return named;
 }
 
+// What write puts into an archive.
+template <class Write>
+catalogue::Bytes Archived(Write write)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    write(ar);
+    ar.Close();
+    const auto nLength = std::size_t(file.GetLength());
+    BYTE* pData = file.Detach();
+    catalogue::Bytes bytes(pData, pData + nLength);
+    std::free(pData);
+    return bytes;
+}
+
 // A block apart from every document, through its record and elements as a clipboard holds it.
 std::unique_ptr<CBlockObj> Detached(CBlockObj& block)
 {
-    CMemFile out;
-    {
-        CArchive ar(&out, CArchive::store);
+    catalogue::Bytes bytes = Archived([&](CArchive& ar) {
         ar.WriteObject(&block);
         if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(&block))
             pText->SerializeWidgets(ar);
-        ar.Close();
-    }
-    const auto nLength = UINT(out.GetLength());
-    BYTE* pData = out.Detach();
-    CMemFile in(pData, nLength);
+    });
+    CMemFile in(bytes.data(), UINT(bytes.size()));
     CArchive ar(&in, CArchive::load);
     std::unique_ptr<CBlockObj> pCopy(static_cast<CBlockObj*>(ar.ReadObject(RUNTIME_CLASS(CBlockObj))));
     if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(pCopy.get()))
         pText->SerializeWidgets(ar);
     ar.Close();
-    std::free(pData);
     return pCopy;
 }
 
@@ -110,14 +117,8 @@ catalogue::Bytes Record(CBlockObj& block, const Numbers& numbers)
     catalogue::Bytes bytes = catalogue::Stored(block);
     ForEachWidget(block, [&](CWidget& w) { w.m_nBlockNumber = to(w.m_nBlockNumber); });
     if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(&block)) {
-        CMemFile file;
-        CArchive ar(&file, CArchive::store);
-        pText->SerializeWidgets(ar);
-        ar.Close();
-        const auto nLength = std::size_t(file.GetLength());
-        BYTE* pData = file.Detach();
-        bytes.insert(bytes.end(), pData, pData + nLength);
-        std::free(pData);
+        const catalogue::Bytes elements = Archived([&](CArchive& ar) { pText->SerializeWidgets(ar); });
+        bytes.insert(bytes.end(), elements.begin(), elements.end());
     }
     return bytes;
 }
@@ -262,31 +263,22 @@ protected:
         if (pasted.empty() && boxes.Boxes().size() == 1 && boxes.Boxes()[0].type == UINT(MB_ICONSTOP) &&
             !target.Doc().HasRoomForBlock(nType, nullptr))
             return {};
-        if (pasted.size() != copied.size()) {
-            std::string strShown;
-            for (const auto& box : boxes.Boxes())
-                strShown += " \"" + std::string(box.text.ToUtf8()) + "\"";
-            return {"pasted " + std::to_string(pasted.size()) + " of " + std::to_string(copied.size()) + " blocks;" + strShown};
-        }
+        if (pasted.size() != copied.size())
+            return {"pasted " + std::to_string(pasted.size()) + " of " + std::to_string(copied.size()) + " blocks"};
         Numbers numbers;
         for (std::size_t i = 0; i < copied.size(); ++i)
             numbers[copied[i]->m_nNumber] = pasted[i]->m_nNumber;
         std::vector<std::string> differences;
         for (std::size_t i = 0; i < copied.size(); ++i) {
-            if (copied[i]->m_nType != nType)
-                continue;
-            const std::vector<catalogue::Field> fields = catalogue::FieldsOf(*copied[i]);
-            const std::string strCopied = catalogue::Describe(*copied[i], fields);
             const std::unique_ptr<CBlockObj> pPasted = Detached(*pasted[i]);
             // An input's high-speed attribute belongs to its point: a new point starts without.
             if (auto* pInput = dynamic_cast<CBlockIn*>(copied[i].get()); pInput && pInput->m_nNumber != pPasted->m_nNumber)
                 pInput->m_bHighSpeed = 0;
             const catalogue::Bytes a = Record(*copied[i], numbers);
             const catalogue::Bytes b = Record(*pPasted, {});
-            if (a != b)
-                differences.push_back(strCopied + "\n    pasted as\n" + catalogue::Describe(*pasted[i], fields) +
-                                      "\n    from byte " + std::to_string(std::ranges::mismatch(a, b).in1 - a.begin()) +
-                                      " of " + std::to_string(a.size()) + " / " + std::to_string(b.size()));
+            if (copied[i]->m_nType == nType && a != b)
+                differences.push_back("block " + std::to_string(i) + " differs from byte " +
+                                      std::to_string(std::ranges::mismatch(a, b).in1 - a.begin()));
         }
         // The source gets back what it lost, and keeps only what it had.
         if (&source == &target && !bCut)
@@ -299,10 +291,9 @@ protected:
     }
 };
 
+// 207 types in all: the function-block catalogue with the other FBD types, and the ladder's.
 TEST_F(PasteSweep, EveryBlockTypeKeepsWhatItHoldsAndNames)
 {
-    int nMembers = 0;
-    std::set<int> failed;
     for (const int nDocType : {DOC_TYPE_FBD, DOC_TYPE_LAD}) {
         for (const bool bCut : {false, true}) {
             for (const bool bSame : {true, false}) {
@@ -316,19 +307,12 @@ TEST_F(PasteSweep, EveryBlockTypeKeepsWhatItHoldsAndNames)
                                  (bSame ? " into its document" : " into a new one") +
                                  (nDocType == DOC_TYPE_LAD ? ", ladder" : ""));
                     EditDocument& target = bSame ? source : NewDocument(nDocType, HW_NEWER);
-                    for (const std::string& strDifference : Sweep(source, target, nType, bCut)) {
+                    for (const std::string& strDifference : Sweep(source, target, nType, bCut))
                         ADD_FAILURE() << strDifference;
-                        failed.insert(nType);
-                    }
-                    ++nMembers;
                 }
             }
         }
     }
-    std::string strFailed;
-    for (int nType : failed)
-        strFailed += " " + std::to_string(nType);
-    std::printf("swept %d members; failed:%s\n", nMembers, strFailed.c_str());
 }
 
 } // namespace

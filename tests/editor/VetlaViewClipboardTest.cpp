@@ -591,20 +591,6 @@ TEST_F(ClipboardTest, CommandStatesFollowTheSelectionAndTheClipboard)
     EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditSelectAll));
 }
 
-TEST_F(ClipboardTest, CutCopiesThenDeletes)
-{
-    EditDocument& d = NewDocument();
-    const AndDiagram a = BuildAnd(d);
-    d.Select(a.pAnd);
-    d.View().OnEditCut();
-    EXPECT_EQ(d.Blocks().size(), 3u);
-    EXPECT_TRUE(d.Lines().empty());
-    Paste(d, CPoint(500, 500));
-    EXPECT_EQ(d.CountType(BT_AND), 1);
-    EXPECT_EQ(d.Doc().FindBlockByNumber(9000)->m_ptPos, CPoint(500, 500));
-    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
-}
-
 // Cut deletes only what the clipboard took: when the selection could not be written, it stays
 // and the user is told; the clipboard keeps what it held.
 TEST_F(ClipboardTest, ACutTheClipboardCouldNotTakeDeletesNothing)
