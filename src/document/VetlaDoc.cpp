@@ -11,6 +11,8 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
+#include <atomic>
+#include <random>
 
 IMPLEMENT_DYNCREATE(CVetlaDoc, CBlockDocument)
 
@@ -35,6 +37,13 @@ void DeleteListElements(CObList& list)
 }
 
 } // namespace
+
+std::uint64_t CVetlaDoc::NewInstanceId()
+{
+    static const std::uint64_t s_nProcess = (std::uint64_t(std::random_device{}()) << 32) ^ std::random_device{}();
+    static std::atomic<std::uint64_t> s_nCount{0};
+    return s_nProcess + ++s_nCount;
+}
 
 CVetlaDoc::CVetlaDoc() : m_undo(TRUE)
 {

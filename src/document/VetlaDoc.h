@@ -17,6 +17,7 @@
 #include "platform/core/StringArray.h"
 #include "platform/core/Types.h"
 
+#include <cstdint>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -231,10 +232,17 @@ public:
     int m_nAiFilter = 0;
     int m_nScopeTime = 5;
     CUndoStore m_undo;
+    // Tells this open document from every other one, in this process and in other copies of the
+    // program: a paste knows by it that it goes back into the document it was copied from.
+    const std::uint64_t m_nInstanceId = NewInstanceId();
     POINT m_ptClick = {};
     BYTE m_byFormatHeader[FORMAT_HEADER_SIZE] = {};
 
 protected:
+    // A random start for the process, so that two copies of the program number their documents
+    // apart, and a count within it.
+    static std::uint64_t NewInstanceId();
+
     // Clears the ladder operand maps: a load merges into them, so a reload that must reproduce
     // a stored state exactly starts from empty maps.
     void PrepareForReload() override;

@@ -90,6 +90,7 @@ void CVetlaDoc::AddPastedBlock(CBlockObj* pBlock)
     if (!pBlock)
         return;
     const int nType = pBlock->m_nType;
+    const int nCopiedNumber = pBlock->m_nNumber;
     if (IsConnector(nType)) {
         NumberPastedConnector(pBlock);
     } else if (KeepsPastedNumber(nType) || nType == BT_DATALOG) {
@@ -99,7 +100,9 @@ void CVetlaDoc::AddPastedBlock(CBlockObj* pBlock)
     } else {
         pBlock->m_nNumber = NUM_FUNCTION_BLOCK + CountFunctionBlocks();
     }
-    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockIn)))
+    // The high-speed attribute belongs to the input point: a pasted input that keeps its point
+    // keeps it, one that takes another point starts without.
+    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockIn)) && pBlock->m_nNumber != nCopiedNumber)
         static_cast<CBlockIn*>(pBlock)->m_bHighSpeed = 0;
     AppendBlock(pBlock);
 }

@@ -1,10 +1,12 @@
 #include "editor/DiagramClipboard.h"
 
 #include "blocks/BlockComment.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/DiagramLimits.h"
 #include "blocks/SendableValues.h"
+#include "blocks/Widget.h"
 #include "document/BlockNumbering.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -20,8 +22,50 @@ namespace {
 constexpr UINT kArchiveBuffer = 4096;
 constexpr UINT kGrowBytes = 4096;
 constexpr std::size_t kSourceBytes = 12;
+constexpr std::size_t kDocumentIdBytes = 8;
+// More entries than an LCD line has room for, null entries included: damaged data, which would
+// otherwise grow an array entry by entry until the bytes run out.
+constexpr DWORD_PTR kMaxLineEntries = 4 * WIDGET_LCD_COLUMNS;
 
 UINT CopySourceFormat() { return RegisterClipboardFormat(COPY_SOURCE_CLIPBOARD_FORMAT); }
+UINT CopyLinksFormat() { return RegisterClipboardFormat(COPY_LINKS_CLIPBOARD_FORMAT); }
+
+std::vector<BYTE> DetachBytes(CMemFile& file)
+{
+    const auto nLength = std::size_t(file.GetLength());
+    BYTE* pData = file.Detach();
+    std::vector<BYTE> bytes(pData, pData + nLength);
+    std::free(pData);
+    return bytes;
+}
+
+std::vector<CBlockMSGTEXT*> MessageTexts(const DiagramClipboardContents& contents)
+{
+    std::vector<CBlockMSGTEXT*> texts;
+    for (const auto& pBlock : contents.blocks) {
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            texts.push_back(static_cast<CBlockMSGTEXT*>(pBlock.get()));
+    }
+    return texts;
+}
+
+// One text's eight element arrays as SerializeWidgets writes them. Each element is written once,
+// so a record that refers back to an element read before is damage: two lists would own it.
+void ReadCopiedWidgets(CArchive& ar, CBlockMSGTEXT& text)
+{
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const DWORD_PTR nCount = ar.ReadCount();
+        if (nCount > kMaxLineEntries)
+            AfxThrowArchiveException(CArchiveException::generic);
+        for (DWORD_PTR i = 0; i < nCount; ++i) {
+            const CRuntimeClass* pCreatedClass = nullptr;
+            CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget), pCreatedClass);
+            if (pWidget && !pCreatedClass)
+                AfxThrowArchiveException(CArchiveException::badIndex);
+            text.WidgetArray(nArray).Add(pWidget);
+        }
+    }
+}
 
 template <class T>
 void PutLittleEndian(std::vector<BYTE>& bytes, T value)
@@ -109,6 +153,7 @@ UINT RegisterDiagramClipboardFormats()
 {
     RegisterClipboardFormat(DIAGRAM_CLIPBOARD_FORMAT_UNUSED);
     CopySourceFormat();
+    CopyLinksFormat();
     return RegisterClipboardFormat(DIAGRAM_CLIPBOARD_FORMAT);
 }
 
@@ -145,18 +190,68 @@ std::vector<BYTE> StoreDiagramObjects(CObList& blocks, CObList& lines, CObList& 
     lines.Serialize(ar);
     comments.Serialize(ar);
     ar.Close();
-    const auto nLength = std::size_t(file.GetLength());
-    BYTE* pData = file.Detach();
-    std::vector<BYTE> bytes(pData, pData + nLength);
-    std::free(pData);
+    return DetachBytes(file);
+}
+
+std::vector<BYTE> StoreCopyLinks(std::uint64_t nSourceDocument, CObList& blocks)
+{
+    std::vector<CBlockMSGTEXT*> texts;
+    for (POSITION pos = blocks.GetHeadPosition(); pos;) {
+        CObject* pBlock = blocks.GetNext(pos);
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            texts.push_back(static_cast<CBlockMSGTEXT*>(pBlock));
+    }
+    CMemFile file(kGrowBytes);
+    CArchive ar(&file, CArchive::store, int(kArchiveBuffer));
+    ar.WriteCount(texts.size());
+    for (CBlockMSGTEXT* pText : texts)
+        pText->SerializeWidgets(ar);
+    ar.Close();
+    std::vector<BYTE> bytes;
+    PutLittleEndian(bytes, nSourceDocument);
+    const std::vector<BYTE> archive = DetachBytes(file);
+    bytes.insert(bytes.end(), archive.begin(), archive.end());
     return bytes;
 }
 
-BOOL WriteDiagramClipboard(CObList& blocks, CObList& lines, CObList& comments, const CopySource& source)
+BOOL LoadCopyLinks(const std::vector<BYTE>& bytes, DiagramClipboardContents& contents, CDocument* pTarget)
+{
+    if (bytes.size() < kDocumentIdBytes)
+        return FALSE;
+    const std::vector<CBlockMSGTEXT*> texts = MessageTexts(contents);
+    BOOL bLoaded = TRUE;
+    try {
+        std::vector<BYTE> copy(bytes.begin() + long(kDocumentIdBytes), bytes.end());
+        CMemFile file(copy.data(), UINT(copy.size()));
+        CArchive ar(&file, CArchive::load, int(kArchiveBuffer));
+        // The elements are fitted to the target's controller as a load of its file would fit them.
+        ar.m_pDocument = pTarget;
+        if (ar.ReadCount() != texts.size())
+            AfxThrowArchiveException(CArchiveException::generic);
+        for (CBlockMSGTEXT* pText : texts)
+            ReadCopiedWidgets(ar, *pText);
+        ar.Close();
+    } catch (CException* e) {
+        e->Delete();
+        bLoaded = FALSE;
+    }
+    if (!bLoaded) {
+        for (CBlockMSGTEXT* pText : texts)
+            pText->DeleteWidgets();
+        return FALSE;
+    }
+    contents.nSourceDocument = GetLittleEndian<std::uint64_t>(bytes, 0);
+    return TRUE;
+}
+
+BOOL WriteDiagramClipboard(CObList& blocks, CObList& lines, CObList& comments, const CopySource& source,
+                           std::uint64_t nSourceDocument)
 {
     std::vector<BYTE> bytes;
+    std::vector<BYTE> links;
     try {
         bytes = StoreDiagramObjects(blocks, lines, comments);
+        links = StoreCopyLinks(nSourceDocument, blocks);
     } catch (CException* e) {
         e->Delete();
         return FALSE;
@@ -165,6 +260,7 @@ BOOL WriteDiagramClipboard(CObList& blocks, CObList& lines, CObList& comments, c
     CClipboard::Empty();
     CClipboard::SetData(nFormat, std::move(bytes));
     CClipboard::SetData(CopySourceFormat(), EncodeCopySource(source));
+    CClipboard::SetData(CopyLinksFormat(), std::move(links));
     return TRUE;
 }
 
@@ -209,7 +305,7 @@ BOOL LoadDiagramObjects(const std::vector<BYTE>& bytes, DiagramClipboardContents
     return TRUE;
 }
 
-BOOL ReadDiagramClipboard(DiagramClipboardContents& contents)
+BOOL ReadDiagramClipboard(DiagramClipboardContents& contents, CDocument* pTarget)
 {
     std::vector<BYTE> bytes;
     if (!CClipboard::GetData(RegisterDiagramClipboardFormats(), bytes) || !LoadDiagramObjects(bytes, contents))
@@ -218,6 +314,11 @@ BOOL ReadDiagramClipboard(DiagramClipboardContents& contents)
     contents.source.reset();
     if (CClipboard::GetData(CopySourceFormat(), sourceBytes))
         contents.source = DecodeCopySource(sourceBytes);
+    // Data from a program that writes no links pastes its texts without elements.
+    std::vector<BYTE> links;
+    contents.nSourceDocument.reset();
+    if (CClipboard::GetData(CopyLinksFormat(), links))
+        LoadCopyLinks(links, contents, pTarget);
     return TRUE;
 }
 

@@ -6,6 +6,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/Widget.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/DiagramLimits.h"
 #include "document/BlockNumbering.h"
@@ -24,12 +25,16 @@
 #include <algorithm>
 #include <climits>
 #include <map>
+#include <optional>
 #include <set>
 #include <span>
 #include <utility>
 #include <vector>
 
 namespace {
+
+// Some of what the pasted blocks named was neither pasted along nor found in the target.
+constexpr UINT IDS_PASTE_LINKS_DROPPED = 650;
 
 // A connector goes on the clipboard only with its partner and the wires into both, and only
 // when the blocks at both far sides go along: a pasted pair stands for a wire between them.
@@ -143,17 +148,6 @@ void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
         view.MarkMsgTextSlot(nSlot, true);
 }
 
-// The references a block was copied with name blocks of its source: its parameters take their
-// own values again.
-void DropReferences(CBlockObj& block)
-{
-    for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
-        block.m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
-        block.m_pRefBlock[k] = nullptr;
-        block.m_nRefBlock[k] = -1;
-    }
-}
-
 // Links to blocks of the source are cut until the pasted wires restore those they keep.
 void OpenPinLinks(CBlockObj& block)
 {
@@ -166,33 +160,119 @@ void OpenPinLinks(CBlockObj& block)
 // Pasted blocks by the number they were copied with.
 using PastedBlocks = std::map<int, CBlockObj*>;
 
-// A pasted data log logs the pasted blocks under their new numbers; an item whose block is
-// neither pasted along nor in the target would log nothing and is dropped.
-void RelinkDataLog(CBlockDataLog& log, const CVetlaDoc& doc, const PastedBlocks& pasted)
-{
-    for (INT_PTR i = log.m_arrLogItems.GetSize(); i-- > 0;) {
-        DataLogItem& item = log.m_arrLogItems[i];
-        if (item.strItem.IsEmpty() || item.strItem[0] != u'B')
-            continue;
-        const auto it = pasted.find(item.nValue1);
-        CBlockObj* pBlock = it != pasted.end() ? it->second : doc.FindBlockByNumber(item.nValue1);
-        if (!pBlock || GetBlockCategory(pBlock->m_nType) != BLOCK_CATEGORY_FUNCTION) {
-            log.m_arrLogItems.RemoveAt(i);
-            continue;
-        }
-        item.nSpare = pBlock;
-        if (item.nValue1 != pBlock->m_nNumber) {
-            item.nValue1 = pBlock->m_nNumber;
-            item.strItem = DataLogItemText(pBlock);
+// What the pasted blocks name by number (their references, message-text elements and data-log
+// items) after the paste: a block pasted along under its new number; an I/O point as it was, the
+// same point in every diagram; another block only in the document it was copied from, where it
+// still stands. What finds nothing is left out and counted, so that the user is told.
+class PasteLinks {
+public:
+    PasteLinks(const CVetlaDoc& doc, const PastedBlocks& pasted, BOOL bSameDocument)
+        : m_doc(doc), m_pasted(pasted), m_bSameDocument(bSameDocument)
+    {
+    }
+
+    void Relink(CBlockObj& block)
+    {
+        RelinkReferences(block);
+        if (auto* pLog = dynamic_cast<CBlockDataLog*>(&block))
+            RelinkDataLog(*pLog);
+        if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(&block))
+            RelinkWidgets(*pText);
+    }
+
+    int Dropped() const { return m_nDropped; }
+
+private:
+    std::optional<int> Follow(int nNumber) const
+    {
+        if (const auto it = m_pasted.find(nNumber); it != m_pasted.end())
+            return it->second->m_nNumber;
+        if (!OperandNamesBlock(nNumber) || (m_bSameDocument && m_doc.FindBlockByNumber(nNumber)))
+            return nNumber;
+        return std::nullopt;
+    }
+
+    // A reference and a logged block are function blocks.
+    CBlockObj* FollowFunctionBlock(int nNumber) const
+    {
+        const std::optional<int> nNew = Follow(nNumber);
+        CBlockObj* pBlock = nNew ? m_doc.FindBlockByNumber(*nNew) : nullptr;
+        return pBlock && GetBlockCategory(pBlock->m_nType) == BLOCK_CATEGORY_FUNCTION ? pBlock : nullptr;
+    }
+
+    // A reference left out gives the parameter its own value again.
+    void RelinkReferences(CBlockObj& block)
+    {
+        for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
+            block.m_pRefBlock[k] = nullptr;
+            if (!block.m_nParam[BLOCK_REF_USED_PARAM + k])
+                continue;
+            CBlockObj* pRef = FollowFunctionBlock(block.m_nRefBlock[k]);
+            if (!pRef) {
+                block.m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
+                block.m_nRefBlock[k] = -1;
+                ++m_nDropped;
+                continue;
+            }
+            block.m_nRefBlock[k] = pRef->m_nNumber;
+            block.m_pRefBlock[k] = pRef;
         }
     }
-    log.m_nParam[DATALOG_COUNT_PARAM] = int(log.m_arrLogItems.GetSize());
-}
+
+    void RelinkDataLog(CBlockDataLog& log)
+    {
+        for (INT_PTR i = log.m_arrLogItems.GetSize(); i-- > 0;) {
+            DataLogItem& item = log.m_arrLogItems[i];
+            if (item.strItem.IsEmpty() || item.strItem[0] != u'B')
+                continue;
+            CBlockObj* pBlock = FollowFunctionBlock(item.nValue1);
+            if (!pBlock) {
+                log.m_arrLogItems.RemoveAt(i);
+                ++m_nDropped;
+                continue;
+            }
+            item.nSpare = pBlock;
+            if (item.nValue1 != pBlock->m_nNumber) {
+                item.nValue1 = pBlock->m_nNumber;
+                item.strItem = DataLogItemText(pBlock);
+            }
+        }
+        log.m_nParam[DATALOG_COUNT_PARAM] = int(log.m_arrLogItems.GetSize());
+    }
+
+    void RelinkWidgets(CBlockMSGTEXT& text)
+    {
+        for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+            CObArray& widgets = text.WidgetArray(i);
+            for (INT_PTR k = widgets.GetSize(); k-- > 0;) {
+                auto* pWidget = static_cast<CWidget*>(widgets[k]);
+                if (!pWidget)
+                    continue;
+                const std::optional<int> nNew = Follow(pWidget->m_nBlockNumber);
+                if (!nNew) {
+                    widgets.RemoveAt(k);
+                    delete pWidget;
+                    ++m_nDropped;
+                    continue;
+                }
+                pWidget->m_nBlockNumber = *nNew;
+                pWidget->m_pDoc = const_cast<CVetlaDoc*>(&m_doc);
+                pWidget->m_pBlock = m_doc.FindBlockByNumber(*nNew);
+            }
+        }
+    }
+
+    const CVetlaDoc& m_doc;
+    const PastedBlocks& m_pasted;
+    BOOL m_bSameDocument;
+    int m_nDropped = 0;
+};
 
 // Adds the pasted blocks in their order, numbered for the target. Blocks from a document of the
 // other language take that language's pins (a function block on a rung has no output pin: its
 // state is read by contacts).
-PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& contents, BOOL bOtherLanguage)
+PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& contents, BOOL bOtherLanguage,
+                             int* pDropped)
 {
     CVetlaDoc& doc = *view.GetDocument();
     doc.BeginPaste();
@@ -214,7 +294,6 @@ PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& content
         CBlockObj* pBlock = pOwned.release();
         if (pBlock->m_nType == BT_MSGTEXT)
             ClaimMessageTextSlot(view, *pBlock);
-        DropReferences(*pBlock);
         if (bOtherLanguage)
             pBlock->ReinitPins(&doc);
         view.Selection().Add(pBlock);
@@ -228,10 +307,11 @@ PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& content
 
     for (const auto& [pContact, pRead] : contactReads)
         pContact->m_nOperand = pRead->m_nNumber;
-    for (const auto& [nOld, pBlock] : byOldNumber) {
-        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
-            RelinkDataLog(*static_cast<CBlockDataLog*>(pBlock), doc, byOldNumber);
-    }
+    const BOOL bSameDocument = contents.nSourceDocument == doc.m_nInstanceId;
+    PasteLinks links(doc, byOldNumber, bSameDocument);
+    for (const auto& [nOld, pBlock] : byOldNumber)
+        links.Relink(*pBlock);
+    *pDropped = links.Dropped();
     return byOldNumber;
 }
 
@@ -384,7 +464,8 @@ BOOL CVetlaView::CopySelection()
     blocks.AddTail(&m_selection.Blocks());
     lines.AddTail(&m_selection.Lines());
     comments.AddTail(&m_selection.Comments());
-    const BOOL bWritten = WriteDiagramClipboard(blocks, lines, comments, DescribeSource(*m_pDocument, lines));
+    const BOOL bWritten = WriteDiagramClipboard(blocks, lines, comments, DescribeSource(*m_pDocument, lines),
+                                                m_pDocument->m_nInstanceId);
     InvalidateAll();
     return bWritten;
 }
@@ -412,7 +493,7 @@ void CVetlaView::OnEditPaste()
         return;
     InvalidateAll();
     DiagramClipboardContents contents;
-    if (!ReadDiagramClipboard(contents))
+    if (!ReadDiagramClipboard(contents, m_pDocument))
         return;
     if (contents.blocks.empty() && contents.lines.empty() && contents.comments.empty())
         return;
@@ -428,7 +509,8 @@ void CVetlaView::OnEditPaste()
         return;
 
     ForgetObjects();
-    const PastedBlocks pasted = AddPastedBlocks(*this, contents, source.nDocType != doc.m_nDocType);
+    int nDropped = 0;
+    const PastedBlocks pasted = AddPastedBlocks(*this, contents, source.nDocType != doc.m_nDocType, &nDropped);
     if (bWithWires && !pasted.empty())
         AddPastedLines(*this, contents, pasted);
     AddPastedComments(*this, contents);
@@ -437,6 +519,8 @@ void CVetlaView::OnEditPaste()
     doc.m_undo.SaveState(&doc);
     doc.SetModifiedFlag(TRUE);
     InvalidateAll();
+    if (nDropped)
+        AfxMessageBox(IDS_PASTE_LINKS_DROPPED, MB_ICONINFORMATION);
 }
 
 CPoint CVetlaView::NextPastePoint()

@@ -1,9 +1,9 @@
 #include "editor/EditDocuments.h"
 
 #include "blocks/BlockComment.h"
-#include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
+#include "blocks/Widget.h"
 #include "document/BlockNames.h"
 #include "editor/DiagramClipboard.h"
 #include "editor/PasteChecks.h"
@@ -461,39 +461,51 @@ TEST_F(ClipboardTest, AConnectorPastedAloneDoesNotSplitALaterPair)
     EXPECT_EQ(pPastedFemale->m_nNumber, pPastedMale->m_nNumber + NUM_FEMALE_OFFSET) << "the pair stays a pair";
 }
 
-TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
+// What a pasted block names but was not pasted along (an element's counter, a referenced timer):
+// the document it was copied from still holds it, and keeps it named; another document leaves it
+// out, and says so. Data from a program that writes no links pastes the text without elements.
+TEST_F(ClipboardTest, WhatStayedBehindIsKeptInItsDocumentAndLeftOutElsewhere)
 {
     auto [source, target] = TwoDocuments();
-    source.Block(BT_DPR, 100, 100);
-    CBlockObj* pLogged = source.Block(BT_COUNTER, 200, 100);
-    auto* pLog = static_cast<CBlockDataLog*>(source.Block(BT_DATALOG, 300, 100));
-    DataLogItem item;
-    item.nValue1 = pLogged->m_nNumber;
-    item.nSpare = pLogged;
-    item.strItem = _T("B1");
-    pLog->m_arrLogItems.Add(item);
-    pLog->m_nParam[DATALOG_COUNT_PARAM] = 1;
-    for (int i = 0; i < 3; ++i)
-        target.Block(BT_AND, 100, 100 + 50 * i);
-    Copy(source, pLogged, pLog);
-    Paste(target, CPoint(400, 400));
+    CBlockObj* pCounter = source.Block(BT_COUNTER, 100, 100);
+    CBlockObj* pTimer = source.Block(BT_DPR, 200, 100);
+    pTimer->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pTimer->m_nRefBlock[0] = pCounter->m_nNumber;
+    pTimer->m_pRefBlock[0] = pCounter;
+    auto* pText = static_cast<CBlockMSGTEXT*>(source.Block(BT_MSGTEXT, 300, 100));
+    auto* pWidget = new CWidget;
+    pWidget->m_nLine = pWidget->m_nColumn = 1;
+    pWidget->m_nKind = WIDGET_KIND_BARGRAPH;
+    pWidget->m_nWidth = 10;
+    pWidget->m_nBlockNumber = pCounter->m_nNumber;
+    pText->m_arrWidgets1[0].Add(pWidget);
+    Copy(source, pTimer, pText);
+    const auto shown = [](EditDocument& d) {
+        const auto* pPasted = static_cast<CBlockMSGTEXT*>(d.Doc().FindBlockByNumber(d.Blocks().back()->m_nNumber));
+        return pPasted->m_arrWidgets1[0].GetSize() ? static_cast<CWidget*>(pPasted->m_arrWidgets1[0][0]) : nullptr;
+    };
 
-    auto* pPastedLog = static_cast<CBlockDataLog*>(target.Doc().FindBlockByNumber(NUM_DATALOG));
-    CBlockObj* pPastedCounter = target.Doc().FindBlockByNumber(9003);
-    ASSERT_NE(pPastedLog, nullptr);
-    ASSERT_NE(pPastedCounter, nullptr);
-    ASSERT_EQ(pPastedLog->m_arrLogItems.GetSize(), 1);
-    CString strName;
-    g_mapBlockNames.Lookup(BT_COUNTER, strName);
-    EXPECT_EQ(pPastedLog->m_arrLogItems[0].nValue1, 9003);
-    EXPECT_EQ(pPastedLog->m_arrLogItems[0].nSpare, pPastedCounter);
-    EXPECT_EQ(pPastedLog->m_arrLogItems[0].strItem, CString(_T("B3")) + strName);
-
-    // A second data log finds no room.
     CMessageBoxRecorder recorder;
-    Paste(target, CPoint(400, 400));
+    Paste(source, CPoint(500, 500));
+    EXPECT_TRUE(recorder.Boxes().empty());
+    ASSERT_NE(shown(source), nullptr);
+    EXPECT_EQ(shown(source)->m_pBlock, pCounter);
+    EXPECT_EQ(source.Blocks()[3]->m_pRefBlock[0], pCounter);
+
+    Paste(target, CPoint(500, 500));
+    EXPECT_EQ(shown(target), nullptr);
+    EXPECT_FALSE(target.Blocks()[0]->m_nParam[BLOCK_REF_USED_PARAM]);
     ASSERT_EQ(recorder.Boxes().size(), 1u);
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(_T("All available Data Log Block is in use!")));
+    EXPECT_EQ(recorder.Boxes()[0].text.Left(40), CString(_T("Blocks that were not pasted along are no")));
+    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONINFORMATION));
+
+    std::vector<BYTE> diagram;
+    ASSERT_TRUE(CClipboard::GetData(RegisterDiagramClipboardFormats(), diagram));
+    CClipboard::Empty();
+    CClipboard::SetData(RegisterDiagramClipboardFormats(), diagram);
+    Paste(source, CPoint(700, 500));
+    EXPECT_EQ(shown(source), nullptr);
+    EXPECT_EQ(source.CountType(BT_MSGTEXT), 3);
 }
 
 TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
@@ -577,20 +589,6 @@ TEST_F(ClipboardTest, CommandStatesFollowTheSelectionAndTheClipboard)
     EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditPaste));
     EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditDelete));
     EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditSelectAll));
-}
-
-TEST_F(ClipboardTest, CutCopiesThenDeletes)
-{
-    EditDocument& d = NewDocument();
-    const AndDiagram a = BuildAnd(d);
-    d.Select(a.pAnd);
-    d.View().OnEditCut();
-    EXPECT_EQ(d.Blocks().size(), 3u);
-    EXPECT_TRUE(d.Lines().empty());
-    Paste(d, CPoint(500, 500));
-    EXPECT_EQ(d.CountType(BT_AND), 1);
-    EXPECT_EQ(d.Doc().FindBlockByNumber(9000)->m_ptPos, CPoint(500, 500));
-    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 }
 
 // Cut deletes only what the clipboard took: when the selection could not be written, it stays

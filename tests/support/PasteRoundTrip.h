@@ -1,7 +1,8 @@
 // The diagram's paste from the clipboard, for its fuzzer and the replay of the kept inputs. The
 // first byte picks the document pasted into (function blocks or ladder, newer or older
-// controller) and whether a description of the source comes along (its 12 bytes follow); the
-// rest is the diagram data, which any program can put on the clipboard. The paste is made
+// controller), whether a description of the source comes along (its 12 bytes follow) and whether
+// links come along (bit 0x40: a 16-bit little-endian length and that many bytes follow); the rest
+// is the diagram data, which any program can put on the clipboard. The paste is made
 // into a document that holds a block already, every question answered yes, and the
 // document must then save to a file that opens again.
 #pragma once
@@ -13,6 +14,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -28,10 +30,18 @@ inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
         return Outcome::Refused;
     const BYTE byKind = pData[0];
     const bool bWithSource = (byKind & 4) != 0;
-    if (bWithSource && nSize < 1 + kSourceBytes)
+    const bool bWithLinks = (byKind & 0x40) != 0;
+    std::size_t nAt = 1 + (bWithSource ? kSourceBytes : 0);
+    if (nSize < nAt + (bWithLinks ? 2 : 0))
         return Outcome::Refused;
-    const std::uint8_t* pDiagram = pData + 1 + (bWithSource ? kSourceBytes : 0);
-    const std::vector<BYTE> diagram(pDiagram, pData + nSize);
+    const std::vector<BYTE> source(pData + 1, pData + nAt);
+    std::vector<BYTE> links;
+    if (bWithLinks) {
+        const std::size_t nLinks = std::min<std::size_t>(pData[nAt] | (pData[nAt + 1] << 8), nSize - nAt - 2);
+        links.assign(pData + nAt + 2, pData + nAt + 2 + nLinks);
+        nAt += 2 + nLinks;
+    }
+    const std::vector<BYTE> diagram(pData + nAt, pData + nSize);
 
     golden::GoldenHost host;
     CMessageBoxRecorder answers;
@@ -47,8 +57,9 @@ inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
     CClipboard::Empty();
     CClipboard::SetData(RegisterDiagramClipboardFormats(), diagram);
     if (bWithSource)
-        CClipboard::SetData(RegisterClipboardFormat(COPY_SOURCE_CLIPBOARD_FORMAT),
-                            std::vector<BYTE>(pData + 1, pData + 1 + kSourceBytes));
+        CClipboard::SetData(RegisterClipboardFormat(COPY_SOURCE_CLIPBOARD_FORMAT), source);
+    if (bWithLinks)
+        CClipboard::SetData(RegisterClipboardFormat(COPY_LINKS_CLIPBOARD_FORMAT), links);
     DiagramClipboardContents probe;
     const bool bReadable = LoadDiagramObjects(diagram, probe);
     view.SetPressPoint(CPoint(300, 300));

@@ -190,6 +190,10 @@ constexpr StringTableEntry kEntries[] = {
     {648, u"WiFi Analog Write", nullptr},
     {649, u"L%d%s : Not supported!", nullptr},
     // The clock dialog's report of a device date its date control cannot take.
+    {650,
+     u"Blocks that were not pasted along are not in this diagram: the references, message-text elements and "
+     u"data-log items that named them were left out.",
+     u"未一同粘贴的块不在此图中：引用这些块的参数引用、消息文本元素和数据记录项已被省略。"},
     {653,
      u"The date read from the device (%04d-%02d-%02d) cannot be shown: the clock takes dates from 2010-01-01 to "
      u"2036-12-31. The dialog keeps the date it shows, and Write sends that date.",
