@@ -9,6 +9,7 @@
 #include "editor/VetlaView.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/core/MessageBox.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,11 +45,13 @@ protected:
     void SetUp() override
     {
         InitQtDialogServices();
+        m_boxes.emplace();
         CMessageQueue::Get().SetTickSource(&m_clock);
     }
     void TearDown() override
     {
         CMessageQueue::Get().SetTickSource(nullptr);
+        m_boxes.reset();
         ShutdownQtDialogServices();
         CMessageQueue::Get().Reset();
     }
@@ -66,13 +70,14 @@ protected:
         m_thread.PumpPending();
     }
 
+    enum class Outcome { Kept, Changed, Unopened };
     // Opened, saved, run with the bars and popups, saved again: whether the bytes and the
     // modified flag are still those before the run.
-    bool RunLeavesFileAsItWas(const std::filesystem::path& path)
+    Outcome RunLeavesFileAsItWas(const std::filesystem::path& path)
     {
         CVetlaDoc doc;
         if (!doc.OnOpenDocument(CString::FromUtf8(path.string())))
-            return ADD_FAILURE() << "cannot open", false;
+            return Outcome::Unopened;
         CVetlaView view;
         view.SetDocument(&doc);
         auto* pFrame = new CChildFrame;
@@ -106,9 +111,11 @@ protected:
         pFrame->SetActiveView(nullptr);
         pFrame->DestroyWindow();
         view.SetDocument(nullptr);
-        return bSame;
+        return bSame ? Outcome::Kept : Outcome::Changed;
     }
 
+    // A damaged member of a corpus is refused with a box; nothing else may ask.
+    std::optional<CMessageBoxRecorder> m_boxes;
     CManualTickSource m_clock;
     CWinThread m_thread;
     RecordingSurface m_surface;
@@ -118,17 +125,23 @@ protected:
 TEST_F(RunKeepsFileQtTest, EverySampleDiagramSavesTheSameBytesAfterARunWithItsBarsAndPopups)
 {
     const std::vector<std::filesystem::path> files = SampleDiagrams();
-    ASSERT_GE(files.size(), 8u) << "the golden diagrams at least";
     std::string strChanged;
+    int nRun = 0;
     int nLadder = 0;
     for (const auto& path : files) {
         SCOPED_TRACE(path.string());
+        const Outcome outcome = RunLeavesFileAsItWas(path);
+        if (outcome == Outcome::Unopened)
+            continue;
+        ++nRun;
         nLadder += path.extension() == ".dld";
-        if (!RunLeavesFileAsItWas(path))
+        if (outcome == Outcome::Changed)
             strChanged += " " + path.filename().string();
     }
+    EXPECT_GE(nRun, 8) << "the golden diagrams at least";
     EXPECT_GT(nLadder, 0);
-    EXPECT_EQ(strChanged, "") << "of " << files.size() << " diagrams, these saved other bytes after a run";
+    EXPECT_EQ(m_boxes->Boxes().size(), files.size() - nRun) << "a box for each file refused, none else";
+    EXPECT_EQ(strChanged, "") << "of " << nRun << " diagrams run, these saved other bytes after it";
 }
 
 } // namespace
