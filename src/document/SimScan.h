@@ -23,13 +23,14 @@ std::vector<CBlockObj*> BuildSimulationOrder(CVetlaDoc& doc);
 // blocks keeps its order.
 void RestoreBlockOrder(CVetlaDoc& doc, const std::vector<CBlockObj*>& order);
 
-// What entering the simulation does to the blocks (already in simulation order): the ladder
-// power rail is on, every block finds its first wired input, and every block's run-time state
-// starts from nothing, stamped with stNow (the clock as the run will see it).
+// What entering the simulation does to the blocks (already in simulation order): the simulated
+// inputs' settings are held as the file has them, the ladder power rail is on, every block
+// finds its first wired input, and every block's run-time state starts from nothing, stamped
+// with stNow (the clock as the run will see it).
 void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
 
 // What leaving the simulation leaves of a run: the rail off, no pin states, the simulated
-// inputs back at their default values.
+// inputs back at the settings held at the start, or written by an edit in the run.
 void EndSimulationRun(CVetlaDoc& doc);
 
 // The Simulation bar's Resume: every stamp a suspended function block keeps moves by the length
@@ -63,9 +64,10 @@ int ContactOperandState(const CBlockObj& contact);
 // FALSE when the input is no momentary button (nothing changed).
 BOOL HoldMomentaryInput(CVetlaDoc& doc, CBlockObj& block, BOOL bHeld);
 
-// The release of a momentary input: a make button goes off, a break button on again. FALSE when
-// the block is no such input (nothing changed).
-BOOL ReleaseSimulatedInput(CBlockObj& block);
+// The release of a momentary input: a make button goes off, a break button on again, and a
+// contact's operand with them, as the Inputs bar lets it go. FALSE when the block is no such
+// input (nothing changed).
+BOOL ReleaseSimulatedInput(CVetlaDoc& doc, CBlockObj& block);
 
 
 // One scan: every block of the list in its order, under the run state of sim. Stopped, the

@@ -173,9 +173,10 @@ TEST_F(AnalogSliderDlgTest, WhatTheSliderMovedIsTheRunsAlone)
 {
     m_view.OnSimulation();
     CBlockAnalogIn* pInput = AnalogIn(0, 1000, 1);
-    auto* pContact = Add(new CBlockAContact, 0, CPoint(400, 100));
+    // Numbered after the input, so that the run's order of the blocks is the file's.
+    auto* pContact = Add(new CBlockAContact, 18000, CPoint(400, 100));
     pContact->m_nOperand = 4007;
-    auto* pNew = Add(new CBlockAContact, 0, CPoint(700, 100));
+    auto* pNew = Add(new CBlockAContact, 18001, CPoint(700, 100));
     pNew->m_nOperand = 4006;
     m_doc.m_mapOperandSim.SetAt(4007, OperandSimRecord{1, 42, 20, 80, 3});
     for (const int nDocType : {DOC_TYPE_FBD, DOC_TYPE_LAD}) {
