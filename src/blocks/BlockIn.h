@@ -14,9 +14,9 @@ constexpr int INPUT_SIM_START_AUX = 0;
 constexpr int INPUT_SIM_VALUE_AUX = 1;
 // The "Automatic Range Of Values" flag of the simulated input (1 by default).
 constexpr int INPUT_SIM_AUTO_RANGE_PARAMEX = 13;
-// The simulated value of an analog input or analog contact when no run drives it: a run starts
-// there and a run's end goes back there, fitted into the input's range. No page sets it, so a
-// ladder's analog contact, which starts at its minimum, and its converted input agree.
+// The value a run of an analog input or analog contact starts from, fitted into the input's
+// range; the run's end gives the input back what the file holds. No page sets it, so a ladder's
+// analog contact, which starts at its minimum, and its converted input agree.
 constexpr int ANALOG_SIM_DEFAULT_VALUE = 0;
 int AnalogSimDefault(const CBlockObj& block);
 

@@ -102,7 +102,8 @@ void FindFirstInput(CBlockObj& block)
     }
 }
 
-// What a block keeps of a run once the simulation ends: nothing but its drawing in black.
+// What a block keeps of a run once the simulation ends: nothing but its drawing in black. Its
+// simulated input goes back to the settings held at the start (SimInputStore).
 void ResetAfterRun(CBlockObj& block, BOOL bLadder)
 {
     block.m_nFirstInput = -1;
@@ -110,10 +111,8 @@ void ResetAfterRun(CBlockObj& block, BOOL bLadder)
     block.m_bRestartStamp2 = 0;
     const bool bAnalogContactInput = block.IsKindOf(RUNTIME_CLASS(CBlockAContact)) &&
                                      block.m_nOperand >= NUM_ANALOG_IN && block.m_nOperand < NUM_ANALOG_IN + 128;
-    if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || bAnalogContactInput) {
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || bAnalogContactInput)
         ResetAnalogOutputValue(block);
-        block.m_nAux[INPUT_SIM_VALUE_AUX] = AnalogSimDefault(block);
-    }
     if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block)) {
         pMessage->m_bAwaitingAck = 0;
         pMessage->m_bShown = 0;
@@ -203,6 +202,7 @@ void RestoreBlockOrder(CVetlaDoc& doc)
 
 void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)
 {
+    doc.m_simInputs.Hold(doc);
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty())
         static_cast<CBlockObj*>(doc.m_powerBusList.GetHead())->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     for (CBlockObj* pBlock : BlocksOf(doc.m_blockList)) {
@@ -218,6 +218,7 @@ void EndSimulationRun(CVetlaDoc& doc)
         static_cast<CBlockObj*>(doc.m_powerBusList.GetHead())->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
     for (CBlockObj* pBlock : BlocksOf(doc.m_blockList))
         ResetAfterRun(*pBlock, bLadder);
+    doc.m_simInputs.Release(doc);
 }
 
 void ResumeSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)

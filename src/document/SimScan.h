@@ -27,13 +27,14 @@ void EnterSimulationOrder(CVetlaDoc& doc);
 // run's list gained goes after it), and the document keeps none any more.
 void RestoreBlockOrder(CVetlaDoc& doc);
 
-// What entering the simulation does to the blocks (already in simulation order): the ladder
-// power rail is on, every block finds its first wired input, and every block's run-time state
-// starts from nothing, stamped with stNow (the clock as the run will see it).
+// What entering the simulation does to the blocks (already in simulation order): the simulated
+// inputs' settings are held as the file has them, the ladder power rail is on, every block
+// finds its first wired input, and every block's run-time state starts from nothing, stamped
+// with stNow (the clock as the run will see it).
 void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
 
 // What leaving the simulation leaves of a run: the rail off, no pin states, the simulated
-// inputs back at their default values.
+// inputs back at the settings held at the start, or written by an edit in the run.
 void EndSimulationRun(CVetlaDoc& doc);
 
 // The Simulation bar's Resume: every stamp a suspended function block keeps moves by the length

@@ -87,6 +87,8 @@ BOOL CVetlaDoc::IsNewGenerationDoc() const { return IsNewGeneration(m_wHardwareC
 
 void CVetlaDoc::DeleteContents()
 {
+    // The held settings name blocks that go now.
+    m_simInputs = {};
     // The ladder elements leave their operand comments to this: the same comments go, in one
     // walk of the list instead of one per element. Only a ladder diagram holds elements, so a
     // function block diagram skips the walk, which asked every block for its class (an element

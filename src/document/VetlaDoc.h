@@ -8,6 +8,7 @@
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
 #include "document/ProgramSettings.h"
+#include "document/SimInputStore.h"
 #include "document/UndoStore.h"
 #include "platform/core/Document.h"
 #include "platform/core/Geometry.h"
@@ -48,16 +49,6 @@ constexpr int PAGE_RESERVED_COUNT = 8;
 constexpr float DOC_ZOOM_MIN = 0.25f;
 constexpr float DOC_ZOOM_MAX = 4.0f;
 constexpr float DOC_ZOOM_DEFAULT = 1.0f;
-
-// One simulated-input setting of a ladder operand: stored as its 20 raw bytes.
-struct OperandSimRecord {
-    int nKind = 0;
-    int nValue = 0;
-    int nMin = 0;
-    int nMax = 0;
-    int nMode = 0;
-};
-static_assert(sizeof(OperandSimRecord) == 20);
 
 // What the view asks of HasRoomForBlock before it adds several blocks at once; the out-counts
 // are filled for coils (Q, M, X operands) and LAD analog outputs (AQ, AM operands).
@@ -223,6 +214,8 @@ public:
     CString m_strHardwareName;
     CMap<int, int, CString, LPCTSTR> m_mapOperandComment;
     CMap<int, int, OperandSimRecord, const OperandSimRecord&> m_mapOperandSim;
+    // The simulated-input settings the file keeps, while a run moves the inputs' own.
+    SimInputStore m_simInputs;
     CObList m_powerBusList;
     int m_nCharSet1 = 0;
     int m_nCharSet2 = 0;

@@ -385,6 +385,9 @@ void CVetlaDoc::Serialize(CArchive& ar)
 
 void CVetlaDoc::StoreFile(CArchive& ar)
 {
+    // A save or an undo snapshot in a run writes the inputs as the file had them, not as the
+    // run moved them.
+    const SimInputStore::Exchanged held(*this);
     // The object table is sized once for the elements of every list, rather than rebuilt as
     // each list in turn outgrows it.
     ar.ReserveObjects(std::size_t(m_commentList.GetCount() + m_blockList.GetCount() +

@@ -179,7 +179,15 @@ void CInputsBarDlg::AddInputControl(int nNumber)
     pEdit->SetLimitText(5);
     CString strValue;
     strValue.Format(_T("%d"), pBlock ? pBlock->m_nAux[INPUT_SIM_VALUE_AUX] : 0);
-    pEdit->SetWindowText(strValue);
+    ShowValue(*pEdit, strValue);
+}
+
+// The edit tells of the text set here as of typing; the bar shows a value, nobody typed it.
+void CInputsBarDlg::ShowValue(CWnd& edit, const CString& strValue)
+{
+    m_bShowingValue = true;
+    edit.SetWindowText(strValue);
+    m_bShowingValue = false;
 }
 
 BOOL CInputsBarDlg::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -191,7 +199,7 @@ BOOL CInputsBarDlg::OnCommand(WPARAM wParam, LPARAM lParam)
     if (pSender && it != m_controls.end()) {
         if (nCode == BN_CLICKED)
             OnInputButton(*it);
-        else if (nCode == EN_UPDATE)
+        else if (nCode == EN_UPDATE && !m_bShowingValue)
             OnValueTyped(*it);
         else if (nCode == EN_KILLFOCUS)
             ApplyTypedValue(*it);
@@ -358,7 +366,7 @@ void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
         CString strShown;
         pControl->pWnd->GetWindowText(strShown);
         if (strShown != strValue)
-            pControl->pWnd->SetWindowText(strValue);
+            ShowValue(*pControl->pWnd, strValue);
     }
     Redraw();
 }

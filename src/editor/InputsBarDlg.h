@@ -48,6 +48,8 @@ private:
     // The value waiting in the edit, if any, takes effect now.
     void ApplyTypedValue(const SimBarControl& control);
     void OnValueEdit(const SimBarControl& control);
+    // Sets the edit's text without taking it for typing.
+    void ShowValue(CWnd& edit, const CString& strValue);
     // A momentary input's press (bDown) or release; FALSE when the control is no such button.
     BOOL PressMomentary(CWnd* pWnd, BOOL bDown);
     CBlockObj* FindBlock(int nNumber) const;
@@ -66,6 +68,8 @@ private:
     CChildFrame* m_pFrame;
     // The block numbers of the edits whose typed value has not yet taken effect.
     std::vector<int> m_typedNumbers;
+    // The bar itself is setting an edit's text.
+    bool m_bShowingValue = false;
 };
 
 class CInputsBar : public cdxCDynamicBar {

@@ -4,6 +4,7 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
+#include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
@@ -164,6 +165,36 @@ TEST_F(AnalogSliderDlgTest, AnAnalogContactUsesAndKeepsItsOperandRecord)
     m_view.Simulation().OpenValuePopup(pWide, 0, 0);
     EXPECT_EQ(Popup().GetSlider()->GetRangeMin(), -32767);
     EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 32767);
+}
+
+// The slider moves the run's value, which the run goes on from; a save during the run, and the
+// document once the run ends, hold what the file held, and nothing is marked changed.
+TEST_F(AnalogSliderDlgTest, WhatTheSliderMovedIsTheRunsAlone)
+{
+    m_view.OnSimulation();
+    CBlockAnalogIn* pInput = AnalogIn(0, 1000, 1);
+    // Numbered after the input, so that the run's order of the blocks is the file's.
+    auto* pContact = Add(new CBlockAContact, 18000, CPoint(400, 100));
+    pContact->m_nOperand = 4007;
+    auto* pNew = Add(new CBlockAContact, 18001, CPoint(700, 100));
+    pNew->m_nOperand = 4006;
+    m_doc.m_mapOperandSim.SetAt(4007, OperandSimRecord{1, 42, 20, 80, 3});
+    for (const int nDocType : {DOC_TYPE_FBD, DOC_TYPE_LAD}) {
+        SCOPED_TRACE(nDocType);
+        m_doc.m_nDocType = nDocType;
+        const Bytes before = SaveToBytes(m_doc);
+        m_view.OnSimulation();
+        for (CBlockObj* pBlock : {static_cast<CBlockObj*>(pInput), static_cast<CBlockObj*>(pContact),
+                                  static_cast<CBlockObj*>(pNew)}) {
+            m_view.Simulation().OpenValuePopup(pBlock, 0, 0);
+            Popup().GetSlider()->UserMove(TB_THUMBPOSITION, 60);
+            EXPECT_EQ(pBlock->m_nAux[INPUT_SIM_VALUE_AUX], 60) << "the run goes on from the slider";
+        }
+        EXPECT_TRUE(SaveToBytes(m_doc) == before) << "saved during the run";
+        m_view.OnSimulation();
+        EXPECT_TRUE(SaveToBytes(m_doc) == before) << "after the run";
+        EXPECT_FALSE(m_doc.IsModified());
+    }
 }
 
 TEST_F(AnalogSliderDlgTest, OneBlockOnePopupAndAnotherBlockReplacesIt)

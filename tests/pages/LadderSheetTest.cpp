@@ -5,6 +5,7 @@
 
 #include "blocks/BlockIn.h"
 #include "blocks/BlockTypes.h"
+#include "document/SimScan.h"
 #include "editor/DiagramConsistency.h"
 #include "pages/blocks/IoPageIds.h"
 #include "pages/ladder/LadderOperands.h"
@@ -200,36 +201,83 @@ TEST_F(LadderSheet, TheSearchBoxSelectsByPrefixAndADoubleClickConfirms)
     EXPECT_EQ(pCoil->m_nOperand, NUM_OUTPUT + 16) << "the double click closed the sheet as OK";
 }
 
-TEST_F(LadderSheet, OkKeepsCommentAndSimulatedInputUnderTheOperandWithOneUndoStep)
+// The simulated input, as the comment, belongs to the operand the same OK chose, in the editor
+// and with OK during a simulation: the old operand's record, and so its other contacts, stay as
+// they were; a page left as it opened leaves the chosen operand's own record alone.
+TEST_F(LadderSheet, OkKeepsCommentAndSimulatedInputUnderTheOperandChosenWithOneUndoStep)
 {
-    CBlockObj* pContact = Element(BT_MAKE, NUM_INPUT + 2, 100);
-    Doc().m_undo.SaveState(&Doc());
-    const Bytes before = SaveToBytes(Doc());
-    EditModal(pContact, [](CPropertySheet& sheet) {
-        ASSERT_EQ(sheet.GetPageCount(), 3) << "an input operand has its simulation page";
-        ASSERT_TRUE(sheet.SetActivePage(1));
-        SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("door"));
-        ASSERT_TRUE(sheet.SetActivePage(2));
-        CPropertyPage& page = *sheet.GetActivePage();
-        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SIM_FREQUENCY, BN_CLICKED), 0);
-        page.CheckDlgButton(IDC_SIM_AUTO_RANGE, 0);
-        SetText(page, IDC_SIM_MIN, _T("500"));
-        SetText(page, IDC_SIM_MAX, _T("100"));
-        SetText(page, IDC_SIM_VALUE, _T("700"));
-        ASSERT_TRUE(sheet.SetActivePage(0));
-        Choose(sheet, _T("I005"));
-    }, IDOK);
-    CString strComment;
-    EXPECT_FALSE(Doc().m_mapOperandComment.Lookup(NUM_INPUT + 2, strComment));
-    EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(NUM_INPUT + 5, strComment)) << "the operand chosen";
-    EXPECT_EQ(strComment, CString(_T("door")));
-    OperandSimRecord record;
-    ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(NUM_INPUT + 2, record));
-    EXPECT_EQ(FromOperandRecord(record), (SimInputValues{0, 500, 100, 500, SIM_INPUT_FREQUENCY}));
-    EXPECT_EQ(pContact->m_nOperand, NUM_INPUT + 5);
-    EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
-    Command(ID_EDIT_UNDO);
-    EXPECT_EQ(SaveToBytes(Doc()), before);
+    const OperandSimRecord oldOwn{1, 0, 0, 9999, SIM_INPUT_PUSH_BREAK};
+    const OperandSimRecord keptOwn{1, 0, 0, 9999, SIM_INPUT_PUSH_MAKE};
+    const SimInputValues typed{0, 500, 100, 500, SIM_INPUT_FREQUENCY};
+    for (const bool bSimulating : {false, true}) {
+        SCOPED_TRACE(bSimulating);
+        const int nOld = NUM_INPUT + (bSimulating ? 8 : 2);
+        const int nTyped = nOld + 1;
+        const int nKept = nOld + 2;
+        Doc().m_mapOperandSim.SetAt(nOld, oldOwn);
+        Doc().m_mapOperandSim.SetAt(nKept, keptOwn);
+        CBlockObj* pContact = Element(BT_MAKE, nOld, bSimulating ? 300 : 100);
+        CBlockObj* pOther = Element(BT_MAKE, nOld, bSimulating ? 400 : 200);
+        Doc().m_undo.SaveState(&Doc());
+        const Bytes before = SaveToBytes(Doc());
+        if (bSimulating)
+            StartSimulation();
+        const auto edit = [&](LPCTSTR lpszOperand, bool bTouched) {
+            const auto fill = [&](CPropertySheet& sheet) {
+                ASSERT_EQ(sheet.GetPageCount(), 3) << "an input operand has its simulation page";
+                if (bTouched) {
+                    ASSERT_TRUE(sheet.SetActivePage(1));
+                    SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("door"));
+                    ASSERT_TRUE(sheet.SetActivePage(2));
+                    CPropertyPage& page = *sheet.GetActivePage();
+                    page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SIM_FREQUENCY, BN_CLICKED), 0);
+                    page.CheckDlgButton(IDC_SIM_AUTO_RANGE, 0);
+                    SetText(page, IDC_SIM_MIN, _T("500"));
+                    SetText(page, IDC_SIM_MAX, _T("100"));
+                    SetText(page, IDC_SIM_VALUE, _T("700"));
+                    ASSERT_TRUE(sheet.SetActivePage(0));
+                }
+                Choose(sheet, lpszOperand);
+            };
+            if (!bSimulating)
+                return EditModal(pContact, fill, IDOK);
+            CPropShLadIO* pSheet = OpenModeless(pContact);
+            ASSERT_NE(pSheet, nullptr);
+            fill(*pSheet);
+            Press(*pSheet, IDOK);
+        };
+        CString strTyped;
+        strTyped.Format(_T("I%03d"), nTyped - NUM_INPUT);
+        edit(strTyped, true);
+        EXPECT_EQ(pContact->m_nOperand, nTyped);
+        CString strComment;
+        EXPECT_FALSE(Doc().m_mapOperandComment.Lookup(nOld, strComment));
+        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(nTyped, strComment) && strComment == _T("door"));
+        OperandSimRecord record;
+        ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(nTyped, record)) << "the operand chosen";
+        EXPECT_EQ(FromOperandRecord(record), typed);
+        ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(nOld, record));
+        EXPECT_EQ(FromOperandRecord(record), FromOperandRecord(oldOwn)) << "the old operand keeps its own";
+        EXPECT_EQ(SimulatedInputMode(Doc(), *pOther), SIM_INPUT_PUSH_BREAK) << "and so does its other contact";
+        EXPECT_EQ(SimulatedInputMode(Doc(), *pContact), SIM_INPUT_FREQUENCY);
+
+        CString strKept;
+        strKept.Format(_T("I%03d"), nKept - NUM_INPUT);
+        edit(strKept, false);
+        ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(nKept, record));
+        EXPECT_EQ(FromOperandRecord(record), FromOperandRecord(keptOwn)) << "an untouched page leaves it alone";
+        EXPECT_EQ(SimulatedInputMode(Doc(), *pContact), SIM_INPUT_PUSH_MAKE);
+        ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(nTyped, record));
+        EXPECT_EQ(FromOperandRecord(record), typed);
+        if (bSimulating) {
+            Command(ID_TOOLS_SIMULATION);
+            continue;
+        }
+        EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+        Command(ID_EDIT_UNDO);
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(SaveToBytes(Doc()), before);
+    }
 }
 
 // A coil's comment used to be dropped on OK; it lives under its address, where the diagram

@@ -208,16 +208,20 @@ void WriteRecord(const SheetApplyRecord& record, CBlockObj& block, ISheetHost& h
     if (!record.bHasSim)
         return;
     SimInputValues values = record.sim;
+    CVetlaDoc* pDoc = host.GetSheetDocument();
     if (block.m_nType == BT_ANALOG_IN) {
         values.nKind = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
         WriteBlockSimInput(block, values);
-        return;
+    } else {
+        const int nOldKind = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+        FollowSimInputKind(block, values.nKind);
+        WriteBlockSimInput(block, values);
+        if (nOldKind != values.nKind && host.IsSheetSimulating())
+            host.OnSimInputChanged(block);
     }
-    const int nOldKind = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
-    FollowSimInputKind(block, values.nKind);
-    WriteBlockSimInput(block, values);
-    if (nOldKind != values.nKind && host.IsSheetSimulating())
-        host.OnSimInputChanged(block);
+    // Applied in a run, the values are an edit that outlasts the run.
+    if (pDoc)
+        pDoc->m_simInputs.KeepEdit(*pDoc, block);
 }
 
 const SheetHooks kIoHooks = {CopyIn, CopyBack, BuildRecord, WriteRecord};

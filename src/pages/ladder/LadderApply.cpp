@@ -133,18 +133,26 @@ BOOL WriteLadderApplyRecord(const SheetApplyRecord& record, CBlockObj& element, 
     CVetlaDoc* pDoc = host.GetSheetDocument();
     if (!pDoc || !IsLadderElementType(element.m_nType))
         return FALSE;
+    const BOOL bOperandChanged = SetLadderOperand(element, record.nOperand, host);
+    // The simulated input and the comment are those of the operand the sheet chose: the old
+    // operand's other contacts keep theirs.
     const int nOperand = element.m_nOperand;
-    bool bModeChanged = false;
     if (record.bHasSim && IsLadderSimulatedInput(nOperand)) {
         pDoc->m_mapOperandSim.SetAt(nOperand, ToOperandRecord(record.sim));
-        if (IsLadderDigitalInput(nOperand)) {
-            bModeChanged = element.m_nParamEx[INPUT_SIM_MODE_PARAMEX] != record.sim.nKind;
-            FollowLadderInputMode(element, record.sim.nKind);
-        }
+        if (IsLadderAnalogInput(nOperand))
+            UpdateSimInputSettings(*pDoc, &element, host.IsSheetSimulating());
     }
-    const BOOL bOperandChanged = SetLadderOperand(element, record.nOperand, host);
-    // The comment is the one of the operand the sheet chose.
-    StoreLadderComment(*pDoc, element.m_nOperand, record.strComment);
+    // The element operates as its operand's record says, the one just written or, for a new
+    // operand the sheet left alone, the one that operand had.
+    bool bModeChanged = false;
+    OperandSimRecord operandSim;
+    if (IsLadderDigitalInput(nOperand) && pDoc->m_mapOperandSim.Lookup(nOperand, operandSim)) {
+        bModeChanged = element.m_nParamEx[INPUT_SIM_MODE_PARAMEX] != operandSim.nMode;
+        FollowLadderInputMode(element, operandSim.nMode);
+    }
+    StoreLadderComment(*pDoc, nOperand, record.strComment);
+    // Applied in a run, the values are an edit that outlasts the run.
+    pDoc->m_simInputs.KeepEdit(*pDoc, element);
     if ((bOperandChanged || bModeChanged) && host.IsSheetSimulating())
         host.OnSimInputChanged(element);
     return TRUE;

@@ -48,15 +48,17 @@ void CPropShLadIO::CopyIn(const CBlockObj& element)
         return;
     m_pageComment.m_strComment = ReadLadderComment(*pDoc, element.m_nOperand);
     m_strShownComment = m_pageComment.m_strComment;
-    if (m_pSimPage)
-        m_pSimPage->SetValues(ReadLadderSimInput(*pDoc, element.m_nType, element.m_nOperand, m_pSimPage->m_nMode));
+    if (m_pSimPage) {
+        m_shownSim = ReadLadderSimInput(*pDoc, element.m_nType, element.m_nOperand, m_pSimPage->m_nMode);
+        m_pSimPage->SetValues(m_shownSim);
+    }
 }
 
-SimInputValues CPropShLadIO::NormalisedSimValues(const CBlockObj& element) const
+SimInputValues CPropShLadIO::NormalisedSimValues(const CBlockObj& element, int nOperand) const
 {
     SimInputValues values = m_pSimPage->GetValues();
     const CVetlaDoc* pDoc = GetDocument();
-    if (IsLadderAnalogInput(element.m_nOperand) && pDoc)
+    if (IsLadderAnalogInput(nOperand) && pDoc)
         return FitLadderAnalogInput(*pDoc, const_cast<CBlockObj&>(element), values);
     NormaliseDigitalSimInput(values);
     return values;
@@ -77,11 +79,21 @@ void CPropShLadIO::CopyBack(CBlockObj& element)
     if (!pDoc || !m_pHost)
         return;
     const int nOldOperand = element.m_nOperand;
-    if (m_pSimPage && IsLadderSimulatedInput(nOldOperand))
-        pDoc->m_mapOperandSim.SetAt(nOldOperand, ToOperandRecord(NormalisedSimValues(element)));
+    const std::optional<SimInputValues> sim = ChosenSimValues(element, m_pLadPage->m_nOperand);
     const CString strComment = ChosenOperandComment(*pDoc, nOldOperand, m_pLadPage->m_nOperand);
     SetLadderOperand(element, m_pLadPage->m_nOperand, *m_pHost);
+    if (sim)
+        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, ToOperandRecord(*sim));
     StoreLadderComment(*pDoc, element.m_nOperand, strComment);
+}
+
+std::optional<SimInputValues> CPropShLadIO::ChosenSimValues(const CBlockObj& element, int nNewOperand) const
+{
+    if (!m_pSimPage || !IsLadderSimulatedInput(nNewOperand))
+        return std::nullopt;
+    if (nNewOperand != element.m_nOperand && m_pSimPage->GetValues() == m_shownSim)
+        return std::nullopt;
+    return NormalisedSimValues(element, nNewOperand);
 }
 
 CString CPropShLadIO::ChosenOperandComment(const CVetlaDoc& doc, int nOldOperand, int nNewOperand) const
@@ -104,22 +116,19 @@ BOOL CPropShLadIO::OnApplyNow()
     SheetApplyRecord record;
     record.nType = m_nType;
     record.nBlockNumber = m_nElementNumber;
-    if (m_pSimPage && IsLadderSimulatedInput(pElement->m_nOperand)) {
-        const SimInputValues values = NormalisedSimValues(*pElement);
-        m_pSimPage->ShowValues(values);
-        record.bHasSim = TRUE;
-        record.sim = values;
-        if (IsLadderAnalogInput(pElement->m_nOperand)) {
-            pDoc->m_mapOperandSim.SetAt(pElement->m_nOperand, ToOperandRecord(values));
-            UpdateSimInputSettings(*pDoc, pElement, m_pHost->IsSheetSimulating());
-        }
-    }
     m_pLadPage->SaveSelectedOperand();
     record.nOperand = m_pLadPage->m_nOperand;
+    if (const std::optional<SimInputValues> sim = ChosenSimValues(*pElement, record.nOperand)) {
+        m_pSimPage->ShowValues(*sim);
+        record.bHasSim = TRUE;
+        record.sim = *sim;
+    }
     record.strComment = ChosenOperandComment(*pDoc, pElement->m_nOperand, record.nOperand);
     const BOOL bWritten = m_pHost->ApplySheetValues(record);
-    if (bWritten)
+    if (bWritten) {
         ShowComment(record.strComment);
+        ShowSimInput(*pDoc, *pElement);
+    }
     SetPagesModified(FALSE);
     if (pActive && IsWindow(pActive))
         pActive->SetFocus();
@@ -134,6 +143,14 @@ void CPropShLadIO::ShowComment(const CString& strComment)
     m_strShownComment = strComment;
     if (IsWindow(&m_pageComment))
         m_pageComment.UpdateData(FALSE);
+}
+
+void CPropShLadIO::ShowSimInput(const CVetlaDoc& doc, const CBlockObj& element)
+{
+    if (!m_pSimPage || !IsLadderSimulatedInput(element.m_nOperand))
+        return;
+    m_shownSim = ReadLadderSimInput(doc, element.m_nType, element.m_nOperand, m_pSimPage->m_nMode);
+    m_pSimPage->ShowValues(m_shownSim);
 }
 
 void CPropShLadIO::SetPagesModified(BOOL bModified)

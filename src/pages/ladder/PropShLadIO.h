@@ -12,6 +12,7 @@
 #include "pages/sheet/CommentPage.h"
 
 #include <memory>
+#include <optional>
 
 class CBlockObj;
 class CVetlaDoc;
@@ -38,8 +39,8 @@ public:
 
     // The element's operand, its comment and its simulated input into the pages.
     void CopyIn(const CBlockObj& element);
-    // Modal OK: the simulated input under the operand the element had, the new operand into the
-    // element, and the comment under that operand.
+    // Modal OK: the new operand into the element, and the simulated input and the comment
+    // under that operand.
     void CopyBack(CBlockObj& element);
     // Apply: the values checked, normalised and sent to the view; one undo snapshot when the
     // element took them. FALSE when a value was refused and nothing was sent.
@@ -52,7 +53,14 @@ protected:
 private:
     // The simulation page's values as the operand's kind holds them: a digital input's by the
     // page's rule, an analog input's fitted to the range of its sources.
-    SimInputValues NormalisedSimValues(const CBlockObj& element) const;
+    SimInputValues NormalisedSimValues(const CBlockObj& element, int nOperand) const;
+    // The simulated input to keep under the operand the element takes, as the comment: the
+    // page's values, unless the operand changed and the page still shows the old operand's,
+    // which would otherwise overwrite the new operand's own; nothing for an operand that is no
+    // simulated input.
+    std::optional<SimInputValues> ChosenSimValues(const CBlockObj& element, int nNewOperand) const;
+    // The simulation page shows the simulated input of the operand the element now has.
+    void ShowSimInput(const CVetlaDoc& doc, const CBlockObj& element);
     // What OK keeps of the analog contact's values the simulation page shows.
     SimInputValues FittedSimValues(const SimInputValues& values) const;
     CVetlaDoc* GetDocument() const;
@@ -66,6 +74,8 @@ private:
 
     // The comment page's text as the sheet last showed the element's operand.
     CString m_strShownComment;
+    // The simulation page's values as the sheet last showed the element's operand.
+    SimInputValues m_shownSim;
 
     ISheetHost* m_pHost;
 };
