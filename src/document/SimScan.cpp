@@ -299,8 +299,10 @@ BOOL HoldMomentaryInput(CVetlaDoc& doc, CBlockObj& block, BOOL bHeld)
     return TRUE;
 }
 
-BOOL ReleaseSimulatedInput(CBlockObj& block)
+BOOL ReleaseSimulatedInput(CVetlaDoc& doc, CBlockObj& block)
 {
+    if (IsOperableContact(block))
+        return HoldMomentaryInput(doc, block, FALSE);
     if (!IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))
         return FALSE;
     switch (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX]) {

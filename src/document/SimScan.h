@@ -68,9 +68,10 @@ int ContactOperandState(const CBlockObj& contact);
 // FALSE when the input is no momentary button (nothing changed).
 BOOL HoldMomentaryInput(CVetlaDoc& doc, CBlockObj& block, BOOL bHeld);
 
-// The release of a momentary input: a make button goes off, a break button on again. FALSE when
-// the block is no such input (nothing changed).
-BOOL ReleaseSimulatedInput(CBlockObj& block);
+// The release of a momentary input: a make button goes off, a break button on again, and a
+// contact's operand with them, as the Inputs bar lets it go. FALSE when the block is no such
+// input (nothing changed).
+BOOL ReleaseSimulatedInput(CVetlaDoc& doc, CBlockObj& block);
 
 
 // One scan: every block of the list in its order, under the run state of sim. Stopped, the

@@ -839,6 +839,10 @@ void CVetlaView::ReleaseSimulatedInput(CPoint ptDoc)
     // The press beside the blocks took the mouse; the release gives it back.
     ReleaseCaptureOf(this);
     CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
-    if (pBlock && ::ReleaseSimulatedInput(*pBlock))
-        InvalidateAll();
+    if (!pBlock || !::ReleaseSimulatedInput(*m_pDocument, *pBlock))
+        return;
+    // A contact has no step of its own to tell the Inputs bar, as on the press.
+    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) && GetParentFrame())
+        GetParentFrame()->RefreshInputs(pBlock);
+    InvalidateAll();
 }

@@ -38,7 +38,7 @@ public:
         const bool bRunsFreely = m_sim.nRunState == SIM_RUN_RUNNING && m_sim.nStepState != SIM_STEP_STEPPING;
         if ((!bContact || IsOperableContact(input)) && !bFrequency && bRunsFreely)
             ToggleSimulatedInput(m_doc, input);
-        ReleaseSimulatedInput(input);
+        ReleaseSimulatedInput(m_doc, input);
         return true;
     }
     void SetAnalogInput(CBlockObj& input, int nValue) override

@@ -164,7 +164,7 @@ public:
     {
         for (CBlockObj* pInput : BlocksOf(m_digital, nNumber)) {
             ToggleSimulatedInput(m_doc, *pInput);
-            ReleaseSimulatedInput(*pInput);
+            ReleaseSimulatedInput(m_doc, *pInput);
         }
     }
     // nValue typed into the point's edit of the Inputs bar: the input holds it to the range
