@@ -33,13 +33,63 @@ protected:
     NewerLimits() { Doc().m_wHardwareCode = kNewerHardware; }
 };
 
-TEST_F(NewerLimits, MoreProgramBytesThanTheControllerHolds)
-{
+// Diagrams the image cannot hold, each refused with its message.
+class RefusedDiagram;
+struct Refusal {
+    const char* pszName;
+    bool bNewer;
+    void (*build)(RefusedDiagram&);
+    UINT nMessageId;
+};
+
+class RefusedDiagram : public Limits, public testing::WithParamInterface<Refusal> {
+public:
+    using Limits::Block;
+    using Limits::Feed;
+    using Limits::Point;
+};
+
+const Refusal kRefusals[] = {
     // 878 PI controllers of 28 bytes: 24584 bytes.
-    for (int i = 0; i < 878; ++i)
-        Block(BT_PI);
-    ExpectRefused(IDS_ENCODE_NO_RESOURCES);
+    {"MoreProgramBytesThanTheControllerHolds", true,
+     [](RefusedDiagram& d) { for (int i = 0; i < 878; ++i) d.Block(BT_PI); }, IDS_ENCODE_NO_RESOURCES},
+    {"MoreThan256Names", false,
+     [](RefusedDiagram& d) { for (int i = 0; i < 257; ++i) d.Block(BT_NOT)->m_strLabelSuffix = _T("N"); },
+     IDS_ENCODE_NO_RESOURCES},
+    {"MoreOlderMessageTextsThanSectionCHolds", false,
+     [](RefusedDiagram& d) { for (int i = 0; i < 33; ++i) d.Block(BT_MSGTEXT); }, IDS_ENCODE_NO_RESOURCES},
+    // The 1025th function block (9000 + 1024) would reach the reference word's negation bit.
+    {"BlockNumberBeyondTheReferenceWord", false,
+     [](RefusedDiagram& d) { for (int i = 0; i < 1025; ++i) d.Block(BT_NOT); }, IDS_ENCODE_INTERNAL_ERROR},
+    // Records follow one another in number order and a reference names a block by its offset
+    // from 9000, so the numbers must leave no gap and none may be used twice.
+    {"FunctionBlockNumbersWithAGap", false, [](RefusedDiagram& d) { d.Block(BT_NOT); d.Block(BT_NOT)->m_nNumber = 9002; },
+     IDS_ENCODE_INTERNAL_ERROR},
+    {"FunctionBlockNumberUsedTwice", false, [](RefusedDiagram& d) { d.Block(BT_NOT); d.Block(BT_NOT)->m_nNumber = 9000; },
+     IDS_ENCODE_INTERNAL_ERROR},
+    {"OutputBeyondItsSection", false, [](RefusedDiagram& d) { d.Point(BT_OUT, NUM_OUTPUT + 128); },
+     IDS_ENCODE_INTERNAL_ERROR},
+    {"SourceTheImageCannotName", false,
+     [](RefusedDiagram& d) { CBlockObj* pAnd = d.Block(BT_AND); d.Feed(d.Point(BT_IN, NUM_INPUT + 300), pAnd, 0); },
+     IDS_ENCODE_INTERNAL_ERROR},
+    // Allocated for no message text at all.
+    {"MessageTextsBeyondTheAllocatedArea", true, [](RefusedDiagram& d) { d.Block(BT_MSGTEXT); },
+     IDS_ENCODE_INTERNAL_ERROR},
+    // A damaged file's block with another class's code: its record would be read as that class's.
+    {"ABlockOfAnotherClassThanItsCode", true,
+     [](RefusedDiagram& d) { d.Block(BT_PWM)->m_nType = BT_WIFI_IN; }, IDS_ENCODE_INTERNAL_ERROR},
+};
+
+TEST_P(RefusedDiagram, IsRefusedWithItsMessage)
+{
+    if (GetParam().bNewer)
+        Doc().m_wHardwareCode = kNewerHardware;
+    GetParam().build(*this);
+    ExpectRefused(GetParam().nMessageId);
 }
+
+INSTANTIATE_TEST_SUITE_P(Limits, RefusedDiagram, testing::ValuesIn(kRefusals),
+                         [](const auto& info) { return std::string(info.param.pszName); });
 
 TEST_F(Limits, ExactlyTheProgramMemoryIsAccepted)
 {
@@ -51,20 +101,6 @@ TEST_F(Limits, ExactlyTheProgramMemoryIsAccepted)
     EXPECT_EQ(SectionBytes("J", 24552, 1), Bytes{0x36});
 }
 
-TEST_F(Limits, MoreThan256Names)
-{
-    for (int i = 0; i < 257; ++i)
-        Block(BT_NOT)->m_strLabelSuffix = _T("N");
-    ExpectRefused(IDS_ENCODE_NO_RESOURCES);
-}
-
-TEST_F(Limits, MoreOlderMessageTextsThanSectionCHolds)
-{
-    for (int i = 0; i < 33; ++i)
-        Block(BT_MSGTEXT);
-    ExpectRefused(IDS_ENCODE_NO_RESOURCES);
-}
-
 TEST_F(Limits, ThirtyTwoOlderMessageTextsFit)
 {
     for (int i = 0; i < 32; ++i)
@@ -72,51 +108,6 @@ TEST_F(Limits, ThirtyTwoOlderMessageTextsFit)
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("C", 31 * 64, 1), Bytes{1});
 }
-
-// The 1025th function block (9000 + 1024) would reach the reference word's negation bit.
-TEST_F(Limits, BlockNumberBeyondTheReferenceWord)
-{
-    for (int i = 0; i < 1025; ++i)
-        Block(BT_NOT);
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-}
-
-// Records follow one another in number order and a reference names a block by its offset from
-// 9000, so the numbers must leave no gap and none may be used twice.
-TEST_F(Limits, FunctionBlockNumbersWithAGap)
-{
-    Block(BT_NOT);
-    Block(BT_NOT)->m_nNumber = 9002;
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-}
-
-TEST_F(Limits, FunctionBlockNumberUsedTwice)
-{
-    Block(BT_NOT);
-    Block(BT_NOT)->m_nNumber = 9000;
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-}
-
-TEST_F(Limits, OutputBeyondItsSection)
-{
-    Point(BT_OUT, NUM_OUTPUT + 128);
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-}
-
-TEST_F(Limits, SourceTheImageCannotName)
-{
-    CBlockObj* pAnd = Block(BT_AND);
-    Feed(Point(BT_IN, NUM_INPUT + 300), pAnd, 0);
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-}
-
-TEST_F(NewerLimits, MessageTextsBeyondTheAllocatedArea)
-{
-    Block(BT_MSGTEXT);
-    // Allocated for no message text at all.
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-}
-
 
 // Values its fields cannot carry, which only a damaged file or a fault could put into a
 // document: the download would send them cut to other values.
@@ -146,13 +137,6 @@ TEST_F(Limits, AGainOrATimeBeyondItsField)
     ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
     pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 99;
     EXPECT_TRUE(Encode().bOk);
-}
-
-// A damaged file's block with another class's code: its record would be read as that class's.
-TEST_F(NewerLimits, ABlockOfAnotherClassThanItsCode)
-{
-    Block(BT_PWM)->m_nType = BT_WIFI_IN;
-    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
 }
 
 // Values of a damaged file that their fields do carry cut, as the controller reads them: no

@@ -40,18 +40,20 @@ protected:
     }
 
     CString ProfilePath() const { return CString::FromUtf8((m_folder / "profile.ini").string()); }
-    CRect PaneRect() const
-    {
-        CRect rect;
-        const_cast<CWnd&>(m_pane).GetWindowRect(rect);
-        return rect;
-    }
+    CRect PaneRect() const { return WindowRectOf(m_pane); }
     static CRect WindowRectOf(const CWnd& wnd)
     {
         CRect rect;
         wnd.GetWindowRect(rect);
         return rect;
     }
+    static CRect ClientRectOf(const CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetClientRect(rect);
+        return rect;
+    }
+    CRect FrameClient() const { return ClientRectOf(*m_pFrame); }
     // A press, moves and a release as the mouse gives them, in the window's client coordinates.
     static void Press(CWnd& wnd, CPoint pt)
     {

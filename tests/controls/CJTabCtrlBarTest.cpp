@@ -85,12 +85,6 @@ protected:
         Bar().ScreenToClient(&ptTarget);
         Release(Bar(), ptTarget);
     }
-    int FrameClientWidth() const
-    {
-        CRect rect;
-        m_pFrame->GetClientRect(rect);
-        return rect.Width();
-    }
 
     void TearDown() override
     {
@@ -301,8 +295,7 @@ TEST_F(TabBarTest, DraggingTheBorderSizesTheBarWithinItsLimits)
         SCOPED_TRACE(testing::Message() << std::hex << c.nDockBarID << std::dec << " by "
                                         << c.delta.cx << "," << c.delta.cy);
         CreateBar(c.nDockBarID);
-        CRect rcFrame;
-        m_pFrame->GetClientRect(rcFrame);
+        const CRect rcFrame = FrameClient();
         const bool bHorz = Bar().IsHorzDocked();
         const int nOld = bHorz ? Bar().m_sizeHorz.cy : Bar().m_sizeVert.cx;
         DragBorder(c.delta);

@@ -31,8 +31,7 @@ protected:
     // A point in the middle of the bar's inner edge, in its client coordinates.
     static CPoint InnerEdgePoint(const CSizingControlBar& bar)
     {
-        CRect rc;
-        bar.GetClientRect(rc);
+        const CRect rc = ClientRectOf(bar);
         switch (bar.GetDockBarID()) {
         case AFX_IDW_DOCKBAR_TOP:
             return CPoint(rc.CenterPoint().x, rc.bottom - 2);
@@ -115,8 +114,7 @@ TEST_F(SizingBarTest, ADockedBarTakesItsThicknessAlongItsSide)
 {
     CSizingControlBarCF bottom;
     Dock(bottom, AFX_IDW_DOCKBAR_BOTTOM, CSize(200, 90));
-    CRect rcClient;
-    m_pFrame->GetClientRect(rcClient);
+    const CRect rcClient = FrameClient();
     const CRect rcBar = WindowRectOf(bottom);
     EXPECT_EQ(rcBar.Height(), 90);
     EXPECT_EQ(rcBar.Width(), rcClient.Width() + 2);
@@ -279,12 +277,7 @@ protected:
             m_pFrame->DockControlBar(&bar, nDockBarID);
         }
     }
-    int ClientWidth() const
-    {
-        CRect rect;
-        m_pFrame->GetClientRect(rect);
-        return rect.Width();
-    }
+    int ClientWidth() const { return FrameClient().Width(); }
     CSizingControlBar& Bar(size_t i) { return *m_bars[i]; }
     std::vector<std::unique_ptr<CSizingControlBar>> m_bars;
 };
@@ -327,8 +320,7 @@ TEST_F(BarRowTest, ABarThatAloneDoesNotFitShrinksToItsMinimumLength)
 
 TEST_F(BarRowTest, ARowAlongTheTopOrBottomStartsBeforeTheSideAndOneAlongTheTopLiesHigher)
 {
-    CRect rcClient;
-    m_pFrame->GetClientRect(rcClient);
+    const CRect rcClient = FrameClient();
     const struct {
         UINT nDockBarID;
         CPoint ptFirst;  // the first bar's top-left in the frame's client area
@@ -609,12 +601,6 @@ protected:
         MoveTo(bar, ptTarget);
         Release(bar, ptTarget);
     }
-    CRect FullClient() const
-    {
-        CRect rect;
-        m_pFrame->GetClientRect(rect);
-        return rect;
-    }
 };
 
 TEST_F(BarDragTest, LetGoInTheMiddleTheBarFloatsThereAndMovesWhenDraggedAgain)
@@ -628,7 +614,7 @@ TEST_F(BarDragTest, LetGoInTheMiddleTheBarFloatsThereAndMovesWhenDraggedAgain)
     ASSERT_TRUE(pMini && pMini->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)));
     EXPECT_TRUE(pMini->IsWindowVisible());
     EXPECT_EQ(WindowRectOf(bar).TopLeft(), CPoint(400 - ptGrip.x, 300 - ptGrip.y)) << "the grip stays under the cursor";
-    EXPECT_EQ(PaneRect(), FullClient()) << "the view takes the room the bar left";
+    EXPECT_EQ(PaneRect(), FrameClient()) << "the view takes the room the bar left";
     CRect rcInside;
     pMini->GetClientRect(rcInside);
     pMini->ClientToScreen(rcInside);

@@ -63,8 +63,7 @@ TEST_F(WindowPositionStoreTest, WithoutACompleteStoreTheDialogIsCentredAndGrown)
     m_pApp->WriteProfileInt(kSection, _T("(valid)"), 0);
     m_pApp->WriteProfileInt(kSection, _T("Left"), 500);
     auto pDlg = Open();
-    CRect rcFrame;
-    m_pFrame->GetClientRect(rcFrame);
+    const CRect rcFrame = FrameClient();
     const CRect rc = PlaceOf(*pDlg);
     // 100 x 40 dialog units at 6 x 13 base units: 150 x 65 pixels, grown by 10 %.
     EXPECT_EQ(rc.Size(), CSize(165, 71));
@@ -81,8 +80,7 @@ TEST_F(WindowPositionStoreTest, ADamagedPlaceIsKeptInsideTheParent)
     m_pApp->WriteProfileInt(kSection, _T("Top"), 2147483000);
     m_pApp->WriteProfileInt(kSection, _T("Bottom"), 2147483600);
     auto pDlg = Open();
-    CRect rcFrame;
-    m_pFrame->GetClientRect(rcFrame);
+    const CRect rcFrame = FrameClient();
     const CRect rc = PlaceOf(*pDlg);
     EXPECT_EQ(rc.Width(), 200);
     EXPECT_EQ(rc.left, 0);

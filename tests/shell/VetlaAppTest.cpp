@@ -124,6 +124,7 @@ protected:
     {
         m_app.Close();
         CDialog::SetDialogHook(nullptr);
+        g_bShowAtNewFile = 1;
         g_bChineseUI = 0;
         SetUiLanguage(UiLanguage::English);
         g_mapIdText.RemoveAll();
@@ -136,6 +137,11 @@ protected:
     void Start(const char* settings = "missing.ini")
     {
         ASSERT_TRUE(m_app.Start(settings));
+    }
+    void StartWithADiagram()
+    {
+        Start();
+        Command(ID_FILE_NEW);
     }
 
     CMainFrame* Frame() const { return AfxGetMainFrame(); }
@@ -180,8 +186,7 @@ protected:
     // A new diagram holding one AND block, simulating.
     void SimulateANewDiagram()
     {
-        Start();
-        Command(ID_FILE_NEW);
+        StartWithADiagram();
         ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
         Command(ID_TOOLS_SIMULATION);
         ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
@@ -295,7 +300,6 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
     CToolBar& toolBar = Frame()->m_wndToolBar;
     EXPECT_TRUE(toolBar.GetButtonState(toolBar.CommandToIndex(ID_PLC_RUNSTOP)) & TBSTATE_HIDDEN);
     EXPECT_TRUE(toolBar.GetButtonStyle(toolBar.CommandToIndex(ID_FILE_NEW)) & TBSTYLE_DROPDOWN);
-    g_bShowAtNewFile = 1;
 }
 
 // Every button shows a picture of its own, never text, inside its cell; the transfer buttons'
@@ -349,7 +353,6 @@ TEST_F(VetlaAppTest, ToolbarTipsAreTheTipPartsOfTheCommandStrings)
     ExpectToolbarTips(false);
     Command(ID_FILE_NEW);
     ExpectToolbarTips(false);
-    g_bShowAtNewFile = 1;
 }
 
 TEST_F(VetlaAppTest, ChineseToolbarTipsAreTheChineseCommandStringsTipParts)
@@ -362,13 +365,11 @@ TEST_F(VetlaAppTest, ChineseToolbarTipsAreTheChineseCommandStringsTipParts)
     ExpectToolbarTips(true);
     HoverTip(ID_PLC_DOWNLOAD);
     EXPECT_EQ(Frame()->m_wndStatusBar.GetPaneText(0).ToUtf8(), "PC->设备   Ctrl+D");
-    g_bShowAtNewFile = 1;
 }
 
 TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     ASSERT_NE(ActiveDoc(), nullptr);
     EXPECT_FALSE(ActiveDoc()->IsLadder());
     EXPECT_TRUE(Frame()->m_wndInfoBar.IsVisible());
@@ -389,8 +390,7 @@ TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)
 
 TEST_F(VetlaAppTest, ClosingTheLastDocumentHidesTheInformationWindowAndTheControls)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     Command(ID_FILE_NEW_LAD);
     Command(ID_FILE_CLOSE);
     EXPECT_TRUE(Frame()->IsInfoWindowVisible());
@@ -411,8 +411,7 @@ TEST_F(VetlaAppTest, ClosingTheLastDocumentHidesTheInformationWindowAndTheContro
 
 TEST_F(VetlaAppTest, TheInformationWindowKeepsItsLogAndTheViewCommandTogglesIt)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     Frame()->LogMessage(_T("COM%d fail to open, Please check!\n"), 3);
     Frame()->LogMessage(_T("DownLoad Starts...\n"));
     Command(ID_VIEW_INFO_WINDOW);
@@ -425,8 +424,7 @@ TEST_F(VetlaAppTest, TheInformationWindowKeepsItsLogAndTheViewCommandTogglesIt)
 
 TEST_F(VetlaAppTest, ClickingTheSeriesTextAsksForTheHardwarePageUnlessSimulating)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     int nShownPage = -1;
     CDialog::SetDialogHook([&](CDialog& dlg) {
         auto& sheet = static_cast<CPropertySheet&>(dlg);
@@ -450,8 +448,7 @@ TEST_F(VetlaAppTest, ClickingTheSeriesTextAsksForTheHardwarePageUnlessSimulating
 
 TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheOneLeftTicked)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     CVetlaDoc* pFirst = ActiveDoc();
     Command(ID_FILE_NEW_LAD);
     CVetlaDoc* pLadder = ActiveDoc();
@@ -504,8 +501,7 @@ TEST_F(VetlaAppTest, MoreThan200ModifiedDocumentsKeepTheProgramOpen)
 
 TEST_F(VetlaAppTest, CancelInCloseAllKeepsTheProgramAndItsChanges)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     ActiveDoc()->SetModifiedFlag(TRUE);
     RunCloseAll([&](CDialog& d) { ClickSave(d, 0); }, IDCANCEL);
     Frame()->SendMessage(WM_CLOSE);
@@ -545,8 +541,7 @@ TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
 
 TEST_F(VetlaAppTest, OpenRefusesOtherExtensionsAndOpensTheRest)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     m_answers = {Path("a.dfb")};
     Command(ID_FILE_SAVE_AS);
     Command(ID_FILE_CLOSE);
@@ -731,8 +726,7 @@ TEST_F(VetlaAppTest, HelpAboutShowsTheProgramsNameAndItsLine)
 // A view resized in a simulation has its frame redraw the simulation bars at the next tick.
 TEST_F(VetlaAppTest, ResizingASimulatingViewRedrawsTheBarsAgain)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
     CChildFrame* pFrame = ActiveView()->GetParentFrame();
     pFrame->m_bBarsRedrawn = 1;
@@ -747,8 +741,7 @@ TEST_F(VetlaAppTest, ResizingASimulatingViewRedrawsTheBarsAgain)
 // The status bar names the hardware and the zoom of the diagram whose window is in front.
 TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareAndZoomInTheStatusBar)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     CChildFrame* pFirst = ActiveView()->GetParentFrame();
     ActiveDoc()->m_strHardwareName = _T("First series");
     Command(ID_FILE_NEW);
@@ -795,8 +788,7 @@ TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
 // and F1 alone opens nothing.
 TEST_F(VetlaAppTest, FunctionKeysGoToTheDiagramLettersStayInTheInformationWindow)
 {
-    Start();
-    Command(ID_FILE_NEW);
+    StartWithADiagram();
     CWnd* pEdit = &Frame()->m_wndInfoBar.m_wndEdit;
     const auto taken = [&](UINT nMessage, WPARAM wParam) {
         MSG msg{};
