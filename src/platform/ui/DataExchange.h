@@ -37,7 +37,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 // 0 unchecked, 1 checked, 2 indeterminate.
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
-// nIDC is the first radio button of a group; value is the index of the checked one, -1 for none.
+// nIDC is the first radio button of a group; value is the index of the checked one. With none
+// checked (a stored index no button offers) saving leaves value as it was.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 // DDX_CBIndex, except that a list with nothing selected (a stored index beyond its items, from
