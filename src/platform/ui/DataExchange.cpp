@@ -187,9 +187,9 @@ CString ShownNumberText(double d)
 // The range prompt with the limits in it, then Fail; only when saving, as a loaded value is the
 // program's own.
 template <class T>
-void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal, UINT nIDPrompt)
+void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal, UINT nIDPrompt, bool bEvenGiven = false)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal) || IsGivenValue(pDX))
+    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal) || (!bEvenGiven && IsGivenValue(pDX)))
         return;
     CString strPrompt;
     if constexpr (std::is_floating_point_v<T>)
@@ -352,6 +352,11 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
 {
     CheckRange(pDX, value, minVal, maxVal, AFX_IDP_PARSE_INT_RANGE);
+}
+
+void DDV_MinMaxIntSent(CDataExchange* pDX, int value, int minVal, int maxVal)
+{
+    CheckRange(pDX, value, minVal, maxVal, AFX_IDP_PARSE_INT_RANGE, true);
 }
 
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)

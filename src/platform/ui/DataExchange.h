@@ -54,6 +54,9 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+// The range of a value sent to a controller, whose wire takes no other: checked even where the
+// box still shows the value as given, which the other checks let pass.
+void DDV_MinMaxIntSent(CDataExchange* pDX, int value, int minVal, int maxVal);
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
 void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
