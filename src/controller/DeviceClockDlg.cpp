@@ -99,7 +99,7 @@ void CDeviceClockDlg::DoDataExchange(CDataExchange* pDX)
     if (!pDX->m_bSaveAndValidate || m_saving != Fields::Time) {
         DDX_Text(pDX, int(IDC_CALIBRATION), m_nCalibration);
         // The controller takes the magnitude in 16 bits: a larger one would arrive wrapped.
-        DDV_MinMaxInt(pDX, m_nCalibration, -kCalibrationLimit, kCalibrationLimit);
+        DDV_MinMaxIntSent(pDX, m_nCalibration, -kCalibrationLimit, kCalibrationLimit);
     }
 }
 

@@ -356,16 +356,6 @@ TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_HIGH_PARAM], 0);
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_BASE_PARAM], 1) << "the base is kept";
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_REF_UNIT_PARAM], 2);
-
-    // An output or a base from a file that the lists do not offer stays through an untouched OK.
-    for (const int nDamaged : {7, 5, -1}) {
-        CBlockAnalog* pStored = Analog(BT_PWM, 300, 100 + 100 * (nDamaged + 1));
-        pStored->m_nPwmOpt = nDamaged;
-        pStored->m_nParam[TIMER_ON_BASE_PARAM] = nDamaged;
-        Edit(pStored, [](CWnd&) {});
-        EXPECT_EQ(pStored->m_nPwmOpt, nDamaged);
-        EXPECT_EQ(pStored->m_nParam[TIMER_ON_BASE_PARAM], nDamaged);
-    }
 }
 
 TEST_F(AnalogPages, PwmApplyStoresTheOutputAndTheUnitAsOkDoes)

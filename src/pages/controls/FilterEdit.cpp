@@ -72,7 +72,7 @@ LRESULT CFilterEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         const CString strGiven(reinterpret_cast<LPCTSTR>(lParam));
         const LRESULT lResult = CEdit::DefWindowProc(message, wParam, lParam);
         const CString strValid = GetValidText();
-        if (strValid != strGiven)
+        if (strValid != strGiven && MeansTheSame(strGiven, strValid))
             CEdit::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strValid)));
         return lResult;
     }

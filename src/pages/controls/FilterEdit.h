@@ -2,7 +2,8 @@
 // half owns the window and routes its messages; the behaviour half decides what the text may
 // be. Typed characters and keys go to the behaviour, and so do a cut's and a clear's deletion;
 // text that is pasted or set by the program is cut to the behaviour's valid form, so that the
-// box can only ever hold a well-formed value.
+// box only ever takes a well-formed value, except a value the program set that the valid form
+// would change: that one is shown as it is, so that an untouched OK gives it back.
 #pragma once
 
 #include "platform/ui/Edit.h"
@@ -17,6 +18,9 @@ public:
     virtual void Redraw();
     // The text the box may hold for its current window text; the base keeps it.
     virtual CString GetValidText() const { return GetText(); }
+    // Whether the valid form of a text the program set means what the text did; where it would
+    // not (a stored value with more digits than the box takes), the box shows the text as set.
+    virtual bool MeansTheSame(const CString& /*strSet*/, const CString& /*strValid*/) const { return true; }
     // A hook through which a box may refuse a character; none does.
     virtual bool ShouldEnter(TCHAR) const { return true; }
 

@@ -1,6 +1,7 @@
 #include "pages/controls/NumericBehavior.h"
 
 #include "platform/core/MessageBox.h"
+#include "platform/ui/DataExchange.h"
 #include "platform/ui/KeyState.h"
 
 #include <cfloat>
@@ -139,6 +140,20 @@ CString CNumericBehavior::NormalizeText(const CString& strText, bool bPlain) con
     if (bNegative)
         strOut.Insert(0, bPlain ? TCHAR('-') : m_chNegative);
     return strOut;
+}
+
+bool CNumericBehavior::MeansTheSame(const CString& strSet, const CString& strValid) const
+{
+    // The set text read plainly: its own point, grouping and prefix taken out.
+    CString strPlain = strSet.Mid(strSet.Find(m_strPrefix) == 0 ? m_strPrefix.GetLength() : 0);
+    strPlain.Remove(m_chGroup);
+    strPlain.Replace(m_chDecimal, '.');
+    strPlain.Replace(m_chNegative, '-');
+    double dSet = 0;
+    double dValid = 0;
+    if (!AfxParseDouble(strPlain, dSet))
+        return true;
+    return AfxParseDouble(NormalizeText(strValid, true), dValid) && dValid == dSet;
 }
 
 CString CNumericBehavior::FormatDouble(double dValue, bool bTrim) const

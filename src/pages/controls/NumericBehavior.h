@@ -52,6 +52,9 @@ public:
     // The value's digits, its first decimal point ('.' when plain) and one sign in front
     // ('-' when plain) when it had one anywhere.
     CString NormalizeText(const CString& strText, bool bPlain) const;
+    // Whether the valid form of a set text holds the same number; a text that is no number
+    // counts as meaning the same, so that it is cut as before.
+    bool MeansTheSame(const CString& strSet, const CString& strValid) const;
     // "%lf" with the box's decimal point, trailing zeros and point cut when trimmed.
     CString FormatDouble(double dValue, bool bTrim) const;
     BOOL IsValid() const;

@@ -11,6 +11,10 @@ public:
     CNumericEdit(int nMaxWhole, int nMaxDecimals) : CNumericBehavior(this, nMaxWhole, nMaxDecimals) {}
 
     CString GetValidText() const override { return CNumericBehavior::GetValidText(); }
+    bool MeansTheSame(const CString& strSet, const CString& strValid) const override
+    {
+        return CNumericBehavior::MeansTheSame(strSet, strValid);
+    }
 
 protected:
     void FilterChar(TCHAR ch) override { CNumericBehavior::OnChar(ch); }

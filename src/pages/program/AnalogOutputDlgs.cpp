@@ -35,6 +35,7 @@ BOOL CFixedValueDlg::OnInitDialog()
         pEdit->ModifyFlags(NUM_CLAMP_INVALID | NUM_NO_NEGATIVE, 0);
         pEdit->SetRange(kFixedMin, kFixedMax);
         pEdit->SetDouble(m_values[i]);
+        pEdit->NoteGivenText();
         m_tips.SetRange(*this, IDC_FIXED_VALUE_FIRST + i, int(kFixedMin), int(kFixedMax), _T("V"));
         m_edits[size_t(i)] = std::move(pEdit);
     }
@@ -51,8 +52,11 @@ void CFixedValueDlg::OnOK()
 {
     for (int i = 0; i < PROGRAM_AQ_COUNT; ++i) {
         if (const auto& pEdit = m_edits[size_t(i)]) {
+            // A stored value outside 0..10 V stays while its box still shows it; the box clamps
+            // what is typed when it is left, and OK may come while the last one has the focus.
+            if (pEdit->ShowsGivenText())
+                continue;
             const double d = pEdit->GetDouble();
-            // The box clamps when it is left; OK may come while the last one still has the focus.
             m_values[i] = d < kFixedMin ? kFixedMin : d > kFixedMax ? kFixedMax : d;
         }
     }

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <functional>
 
 QString ToQString(const CString& str) { return QString::fromUtf16(str.GetString(), str.GetLength()); }
@@ -176,10 +177,13 @@ protected:
         m_edit.GetSel(nStart, nEnd);
         const bool bReadOnly = (m_edit.GetStyle() & ES_READONLY) != 0;
         if (m_pLine) {
+            // The limit holds what the user types, not what the program set: a longer text (a
+            // name from a file) is shown whole, as the dialog holds it, and may be shortened.
+            const int nShownMax = std::max(int(std::min<UINT>(m_edit.GetLimitText(), 32767)), strText.GetLength());
+            m_pLine->setMaxLength(nShownMax);
             if (FromQString(m_pLine->text()) != strText)
                 m_pLine->setText(ToQString(strText));
             m_pLine->setReadOnly(bReadOnly);
-            m_pLine->setMaxLength(int(std::min<UINT>(m_edit.GetLimitText(), 32767)));
             m_pLine->setEchoMode((m_edit.GetStyle() & ES_PASSWORD) ? QLineEdit::Password
                                                                    : QLineEdit::Normal);
             if (nStart == nEnd)

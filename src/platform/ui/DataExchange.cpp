@@ -8,6 +8,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/UserException.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -112,7 +113,18 @@ CString ControlText(CDataExchange* pDX, int nIDC)
 
 void SetControlText(CDataExchange* pDX, int nIDC, const CString& strText)
 {
-    pDX->PrepareEditCtrl(nIDC)->SetWindowText(strText);
+    HWND hWnd = pDX->PrepareEditCtrl(nIDC);
+    hWnd->SetWindowText(strText);
+    if (auto* pEdit = dynamic_cast<CEdit*>(hWnd))
+        pEdit->NoteGivenText();
+}
+
+// A saved value the user left as the dialog was given it: its checks let it pass, so that a
+// value the control's range or limit does not take comes back unchanged from an untouched OK.
+bool IsGivenValue(CDataExchange* pDX)
+{
+    auto* pEdit = pDX->m_bEditLastControl ? dynamic_cast<CEdit*>(pDX->m_hWndLastControl) : nullptr;
+    return pEdit && IsWindow(pEdit) && pEdit->ShowsGivenText();
 }
 
 // The prompt of a failed exchange, then Fail.
@@ -156,12 +168,28 @@ CString NumberText(double d)
     return strText;
 }
 
+// The double as a box shows it: 15 significant digits, never in the exponent form, which a box
+// that takes only digits, a sign and a point would read as another number (1e-05 as -105).
+CString ShownNumberText(double d)
+{
+    CString strText = NumberText(d);
+    if (strText.Find('e') < 0)
+        return strText;
+    const int nExponent = int(std::floor(std::log10(std::fabs(d))));
+    strText.Format(_T("%.*f"), std::max(0, 14 - nExponent), d);
+    if (strText.Find('.') >= 0) {
+        strText.TrimRight('0');
+        strText.TrimRight('.');
+    }
+    return strText;
+}
+
 // The range prompt with the limits in it, then Fail; only when saving, as a loaded value is the
 // program's own.
 template <class T>
-void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal, UINT nIDPrompt)
+void CheckRange(CDataExchange* pDX, T value, T minVal, T maxVal, UINT nIDPrompt, bool bEvenGiven = false)
 {
-    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
+    if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal) || (!bEvenGiven && IsGivenValue(pDX)))
         return;
     CString strPrompt;
     if constexpr (std::is_floating_point_v<T>)
@@ -205,7 +233,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
         if (!AfxParseDouble(ControlText(pDX, nIDC), value))
             FailWith(pDX, AFX_IDP_PARSE_REAL);
     } else {
-        SetControlText(pDX, nIDC, NumberText(value));
+        SetControlText(pDX, nIDC, ShownNumberText(value));
     }
 }
 
@@ -229,8 +257,9 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
 {
     HWND hWndFirst = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        value = -1;
+    // A stored index no button of the group offers (from a file, an upload or a controller)
+    // checks none; saving then leaves the member as it was, so that an untouched OK keeps it.
+    int nChecked = -1;
     int nIndex = 0;
     for (CWnd* pWnd = hWndFirst; pWnd; pWnd = pWnd->GetWindow(GW_HWNDNEXT)) {
         if (pWnd != hWndFirst && (pWnd->GetStyle() & WS_GROUP))
@@ -239,12 +268,14 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
             continue;
         if (pDX->m_bSaveAndValidate) {
             if (pWnd->SendMessage(BM_GETCHECK) != BST_UNCHECKED)
-                value = nIndex;
+                nChecked = nIndex;
         } else {
             pWnd->SendMessage(BM_SETCHECK, nIndex == value ? BST_CHECKED : BST_UNCHECKED);
         }
         ++nIndex;
     }
+    if (pDX->m_bSaveAndValidate && nChecked >= 0)
+        value = nChecked;
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
@@ -323,6 +354,11 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
     CheckRange(pDX, value, minVal, maxVal, AFX_IDP_PARSE_INT_RANGE);
 }
 
+void DDV_MinMaxIntSent(CDataExchange* pDX, int value, int minVal, int maxVal)
+{
+    CheckRange(pDX, value, minVal, maxVal, AFX_IDP_PARSE_INT_RANGE, true);
+}
+
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
 {
     CheckRange(pDX, value, minVal, maxVal, AFX_IDP_PARSE_INT_RANGE);
@@ -350,7 +386,7 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
             pDX->m_hWndLastControl->SendMessage(EM_LIMITTEXT, WPARAM(nChars));
         return;
     }
-    if (value.GetLength() <= nChars)
+    if (value.GetLength() <= nChars || IsGivenValue(pDX))
         return;
     CString strPrompt;
     AfxFormatString1(strPrompt, AFX_IDP_PARSE_STRING_SIZE, NumberText((long long)(nChars)));

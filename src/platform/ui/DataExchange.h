@@ -37,7 +37,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 // 0 unchecked, 1 checked, 2 indeterminate.
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
-// nIDC is the first radio button of a group; value is the index of the checked one, -1 for none.
+// nIDC is the first radio button of a group; value is the index of the checked one. With none
+// checked (a stored index no button offers) saving leaves value as it was.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
 // DDX_CBIndex, except that a list with nothing selected (a stored index beyond its items, from
@@ -53,6 +54,9 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+// The range of a value sent to a controller, whose wire takes no other: checked even where the
+// box still shows the value as given, which the other checks let pass.
+void DDV_MinMaxIntSent(CDataExchange* pDX, int value, int minVal, int maxVal);
 void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
 void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
 void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);

@@ -399,8 +399,11 @@ void CEdit::UserEdit(const CString& strText, int nCaret)
     if (IsReadOnly() || strText == Text())
         return;
     CString strNew = strText;
-    if (strNew.GetLength() > int(m_nLimit)) {
-        strNew = strNew.Left(int(m_nLimit));
+    // A text the program set past the limit is shown whole and may be shortened; the limit
+    // only refuses what would make it longer.
+    const int nRoom = std::max(int(m_nLimit), Text().GetLength());
+    if (strNew.GetLength() > nRoom) {
+        strNew = strNew.Left(nRoom);
         NotifyCommand(EN_MAXTEXT);
         if (!IsWindow(this))
             return;
@@ -568,6 +571,8 @@ void CEdit::CopyStateFrom(CWnd& other)
         m_nSelStart = pEdit->m_nSelStart;
         m_nSelEnd = pEdit->m_nSelEnd;
         m_bModified = pEdit->m_bModified;
+        m_strGiven = pEdit->m_strGiven;
+        m_bGiven = pEdit->m_bGiven;
         m_nMaxDecimals = pEdit->m_nMaxDecimals;
         StateChanged();
     }

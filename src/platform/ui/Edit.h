@@ -81,8 +81,18 @@ public:
     // which the page would round away.
     void LimitDecimals(int nPlaces) { m_nMaxDecimals = nPlaces; }
 
+    // The text a dialog put into the box from the value it edits. While the box still shows it,
+    // the value is the one the dialog was given (from a file, an upload or a controller), which
+    // its checks at OK let pass as it came, even where the box's range or limit would not.
+    void NoteGivenText()
+    {
+        m_strGiven = Text();
+        m_bGiven = true;
+    }
+    bool ShowsGivenText() const { return m_bGiven && Text() == m_strGiven; }
+
     // The user's edit in the native view: the whole new text and the caret after it. Read-only
-    // controls refuse it; the limit cuts it; the parent hears EN_UPDATE and EN_CHANGE.
+    // controls refuse it; the limit cuts what it adds; the parent hears EN_UPDATE and EN_CHANGE.
     void UserEdit(const CString& strText, int nCaret);
 
 protected:
@@ -126,6 +136,8 @@ private:
     int m_nSelEnd = 0;
     int m_nFirstLine = 0;
     BOOL m_bModified = FALSE;
+    CString m_strGiven;
+    bool m_bGiven = false;
     // The state Undo goes back to.
     CString m_strUndo;
     int m_nUndoStart = 0;
